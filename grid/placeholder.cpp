@@ -1,0 +1,1 @@
+// intentionally empty until the first unit lands
