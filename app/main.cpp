@@ -1,14 +1,49 @@
+#include "app/Provider.h"
+#include "app/Transponder.h"
+#include "app/Unit1.h"
+#include "app/Unit_drucken.h"
+#include "app/Unit_favs.h"
+#include "app/Unit_satsettings.h"
+#include "app/WebBrowser.h"
 #include "platform/Application.h"
 #include "platform/QtModals.h"
 
-#include <QWidget>
+#include <QWebEngineView>
+#include <unistd.h>
 
-int main(int argc, char** argv) {
+namespace {
+
+/// The entry point: the application, the main window and the five dialogs, then the message loop
+/// until the main window closes. No command-line argument is read.
+int ProgramMain(int& argc, char** argv) {
+    // The web view needs both before the application object exists; as root its sandbox cannot start.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+
     platform::Application app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kanaleditor"));
     platform::QtModals modals;
     platform::setModals(&modals);
-    QWidget window;
-    window.setGeometry(400, 300, 450, 300);
-    window.show();
-    return app.exec();
+    setWebBrowserFactory([](QWidget* parent) { return new QWebEngineView(parent); });
+
+    TForm1 form;
+    Form1 = &form;
+    // The dialogs live as long as the main window and are reused for every opening.
+    Form_satsettings = new TForm_satsettings(&form);
+    Form_favs = new TForm_favs(&form);
+    Form_transponder = new TForm_transponder(&form);
+    Form_drucken = new TForm_drucken(&form);
+    Form_provider = new TForm_provider(&form);
+    form.show();
+    const int result = QApplication::exec();
+
+    platform::setModals(nullptr);
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return ProgramMain(argc, argv);
 }

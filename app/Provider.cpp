@@ -1,0 +1,5 @@
+#include "app/Provider.h"
+
+TForm_provider* Form_provider = nullptr;
+
+TForm_provider::TForm_provider(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,5 @@
+#include "app/Transponder.h"
+
+TForm_transponder* Form_transponder = nullptr;
+
+TForm_transponder::TForm_transponder(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,114 @@
+#include "app/Unit1.h"
+
+#include "app/GridPlaceholder.h"
+#include "app/RadioGroup.h"
+#include "app/Unit_drucken.h"
+#include "image/Fields.h"
+#include "image/Tables.h"
+#include "platform/IniFile.h"
+#include "platform/Modals.h"
+#include "widgets/ProgressCyl.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral(
+    "Quirnhagens Kanaleditor für Pelmora PSR-4120 und Korbix KX-9300 - Version 1.07 vom 14.03.2008");
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    buildControls();
+    connectHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectHandlers() {
+    connect(BitBtnLoad, &QPushButton::clicked, this, &TForm1::BitBtnLoadClick);
+    connect(Saveto1, &QAction::triggered, this, &TForm1::Saveto1Click);
+    connect(Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
+    connect(ber1, &QAction::triggered, this, &TForm1::ber1Click);
+    connect(Drucken1, &QAction::triggered, this, &TForm1::Drucken1Click);
+    connect(Favumbenennen1, &QAction::triggered, this, &TForm1::Favumbenennen1Click);
+    RadioGroup_fav->OnClick = [this] { radiogroup_favclick(); };
+    RadioGroup_filter->OnClick = [this] { radiogroup_favclick(); };
+    RadioGroup_tuner->OnClick = [this] { radiogroup_favclick(); };
+    connect(TreeView_satellites, &QTreeWidget::itemClicked, this, &TForm1::ShowTreeNodeChannels);
+}
+
+void TForm1::FormCreate() {
+    setWindowTitle(kProgramTitle);
+    move(400, 300);
+    resize(450, 300);
+    menuBar()->setVisible(false); // the menu comes with the first load
+    ImageSaved = false;
+    FileLoaded = false;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm1::Beenden1Click() {
+    close();
+}
+
+void TForm1::ber1Click() {
+    // The About dialog joins here once the support components provide it.
+}
+
+void TForm1::Drucken1Click() {
+    platform::modals().showModal(Form_drucken);
+}
+
+void TForm1::Favumbenennen1Click() {
+    const int g = RadioGroup_fav->ItemIndex();
+    if (g < 1 || g > 9)
+        return; // "alle" is no group
+    const std::optional<QString> name = platform::modals().inputQuery(
+        QStringLiteral(" Favorit umbenennen ?"),
+        QStringLiteral("Bitte den neuen Namen für die Favoritengruppe eingeben: "), QString());
+    if (!name)
+        return;
+    RadioGroup_fav->setItem(g, *name);
+    setFavColumnCaption(g, name->left(4));
+    image::StoreFavGroupName(image::Image().FavGroups[g].GroupName, *name);
+}
+
+void TForm1::setFavColumnCaption(int g, const QString& caption) {
+    DataGrid_channels->setColumnCaption(12 + g, caption);
+    DataGrid_lyngsat_vergleich->setColumnCaption(12 + g, caption);
+}
+
+void TForm1::AddSatelliteRow(int s) {
+    Q_UNUSED(s); // the satellite grid fills its row here
+}
+
+void TForm1::BuildSatelliteTree() {
+    // the satellite tree is built here
+}
+
+void TForm1::AddChannelRow(int i) {
+    Q_UNUSED(i); // the channel grid appends the row of channel i here when it passes the filters
+}
+
+void TForm1::radiogroup_favclick() {
+    Verschieben1->setEnabled(RadioGroup_fav->ItemIndex() >= 1);
+    Favumbenennen1->setEnabled(true);
+    // the channel grid is rebuilt here for the chosen view and filters
+}
+
+void TForm1::ShowTreeNodeChannels() {
+    Transponderparameter_aendern->setEnabled(false);
+    neuerTransponder1->setEnabled(true);
+    // the channels of the selected satellite or transponder are listed here
+}

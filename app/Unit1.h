@@ -1,0 +1,193 @@
+#pragma once
+
+#include "platform/Environment.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+
+class GridPlaceholder;
+class TQvAboutBoxDlg;
+class TRadioGroup;
+
+namespace widgets {
+class TProgressCyl;
+}
+using widgets::TProgressCyl;
+
+namespace platform {
+class TIniFile;
+}
+
+/// The program's main window: the start form with the "Load" button, and after a load the four tabs
+/// with the channel, satellite and import views. Controls are public, as the dialogs and the import
+/// reach into them by name.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Window-level state.
+    bool FileLoaded = false;              // an image was loaded in this run (the close writes the backup)
+    bool ImageSaved = false;              // "Speichern unter ..." wrote the image in this run
+    platform::TDateTime LastSaveTime = 0; // when it last wrote it
+    bool ListBuilding = false;            // grid rows are being filled; the grid's change handlers stay inert
+    bool ChannelDragEnabled = false;
+    bool SortedByNumber = false;
+    bool ViewUnsorted = false;
+    int MouseDownX = 0;
+    int MouseDownY = 0;
+    int ChannelSortColumn = 0;
+    QString ImageFileName;
+    std::unique_ptr<platform::TIniFile> SatellitesIni; // satellites.ini, when it existed at load
+
+    // Outside the tabs.
+    QTabWidget* PageControl1 = nullptr;
+    QPushButton* BitBtnLoad = nullptr;
+    QCheckBox* CheckBox_aufloesung_anpassung = nullptr;
+    TProgressCyl* ProgressCyl_start = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLineEdit* DgEdit_channel = nullptr; // in-place editor of the channel-name column
+
+    // Tab "Main".
+    QWidget* TabSheet1 = nullptr;
+    TRadioGroup* RadioGroup_fav = nullptr;
+    QListWidget* ListBox_provider = nullptr;
+    QTreeWidget* TreeView_satellites = nullptr;
+    QLabel* Label_satellit = nullptr;
+    QLabel* Label_transp_count = nullptr;
+    GridPlaceholder* DataGrid_channels = nullptr;
+    QLabel* Label_sendercount = nullptr;
+    QLabel* Label_providercount = nullptr;
+    TRadioGroup* RadioGroup_filter = nullptr;
+    QFrame* Panel_suche = nullptr;
+    QLabel* Label_suchtext = nullptr;
+    QLabel* Label_wortanfang = nullptr;
+    QLabel* Label_gross_klein = nullptr;
+    QLineEdit* Edit_suche = nullptr;
+    QLineEdit* Edit_suchanfang = nullptr;
+    TRadioGroup* RadioGroup_tuner = nullptr;
+
+    // Tab "Sat".
+    QWidget* TabSheet2 = nullptr;
+    QLabel* Label_satelliten = nullptr;
+    QLabel* Label_tv_programme = nullptr;
+    QLabel* Label_radios = nullptr;
+    QLabel* Label_satcount = nullptr;
+    QLabel* Label_tvcount = nullptr;
+    QLabel* Label_radiocount = nullptr;
+    GridPlaceholder* DataGrid_sats = nullptr;
+    QCheckBox* CheckBox_Loesche_sat_ohne_nachfragen = nullptr;
+    QCheckBox* CheckBox_info_nach_satloeschen = nullptr;
+
+    // Tab "Lyngsat-Parsing".
+    QWidget* TabSheet_lyngsat_parsing = nullptr;
+    GridPlaceholder* DataGrid_lyngsat = nullptr;
+    GridPlaceholder* DataGrid_lyngsat_sender = nullptr;
+    GridPlaceholder* DataGrid_lyngsat_vergleich = nullptr;
+    QPushButton* BitBtn_select_all_lyngsat_channels = nullptr;
+    QComboBox* ComboBox_lyngsat = nullptr;
+    QCheckBox* CheckBox_satellites_combo_lyngsat = nullptr;
+
+    // Tab "Lyngsat-Seiten".
+    QWidget* TabSheet_lyngsat_seiten = nullptr;
+    QWidget* WebBrowser1 = nullptr;
+
+    // Main menu (the window's menu bar, hidden until a load completes).
+    QMenu* File1 = nullptr;
+    QAction* Saveto1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QMenu* Hilfe1 = nullptr;
+    QAction* ber1 = nullptr;
+
+    // Pop-up menus.
+    QMenu* PopupMenu_datagrid_channel = nullptr;
+    QAction* menuitem_loeschen = nullptr;
+    QAction* Drucken1 = nullptr;
+    QMenu* PopupMenu_favs = nullptr;
+    QAction* Verschieben1 = nullptr;
+    QAction* Favumbenennen1 = nullptr;
+    QMenu* PopupMenu_transponder = nullptr;
+    QAction* Transponderparameter_aendern = nullptr;
+    QAction* neuerTransponder1 = nullptr;
+    QAction* loescheTransponder1 = nullptr;
+    QAction* loescheSatellit = nullptr;
+    QMenu* PopupMenu_sat = nullptr;
+    QAction* loescheSatellit1 = nullptr;
+
+    TQvAboutBoxDlg* QvAboutBoxDlg1 = nullptr;
+
+    // Handlers.
+    void FormCreate();
+    /// The load: screen fitting, open dialog, reading the image, filling the views, working form.
+    void BitBtnLoadClick();
+    /// "Datei" / "Speichern unter ...".
+    void Saveto1Click();
+    /// "Datei" / "Beenden": closes the window (the close writes the backup).
+    void Beenden1Click();
+    /// "Hilfe" / "Über...".
+    void ber1Click();
+    /// Channel grid pop-up "Drucken...".
+    void Drucken1Click();
+    /// Favourite pop-up "Fav umbenennen".
+    void Favumbenennen1Click();
+    /// The close handler: writes the backup image when the rule asks for it.
+    void FormClose();
+
+    // View rebuilds that the channel, satellite and import views fill in.
+    /// Appends the satellite-grid row of satellite s (1-based).
+    void AddSatelliteRow(int s);
+    /// Builds the satellite tree from the satellite and transponder tables.
+    void BuildSatelliteTree();
+    /// Appends the channel-grid row of channel i (1-based) when it passes the filters.
+    void AddChannelRow(int i);
+    /// Rebuilds the channel grid for the view chosen in RadioGroup_fav and the filters.
+    void radiogroup_favclick();
+    /// Shows the channels of the satellite or transponder selected in the tree.
+    void ShowTreeNodeChannels();
+
+    /// Moves or resizes the controls by the monitor height minus 800, once per run, when the check
+    /// box "anpassen an Bildschirmauflösung" is ticked.
+    void fitToScreen();
+    bool screenFitted() const { return m_screenFitted; }
+
+    /// Sets the caption of the favourite column of group g (1..9) in the channel and comparison grids.
+    void setFavColumnCaption(int g, const QString& caption);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMainTab();
+    void buildSatTab();
+    void buildImportTabs();
+    void buildMenus();
+    void buildPopupMenus();
+    void connectHandlers();
+    void fillViewsFromImage();
+    void takeWorkingForm();
+    void readSatellitesIni();
+
+    bool m_screenFitted = false;
+    bool m_loading = false;
+};
+
+/// The main window, created first by ProgramMain.
+extern TForm1* Form1;
+
+/// Sets a label's text and sizes the label to it, as labels without a fixed width do.
+void setLabelCaption(QLabel* label, const QString& text);

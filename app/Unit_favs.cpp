@@ -1,0 +1,5 @@
+#include "app/Unit_favs.h"
+
+TForm_favs* Form_favs = nullptr;
+
+TForm_favs::TForm_favs(QWidget* parent) : QDialog(parent) {}

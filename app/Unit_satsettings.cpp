@@ -1,0 +1,5 @@
+#include "app/Unit_satsettings.h"
+
+TForm_satsettings* Form_satsettings = nullptr;
+
+TForm_satsettings::TForm_satsettings(QWidget* parent) : QDialog(parent) {}
