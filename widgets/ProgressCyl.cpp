@@ -258,6 +258,7 @@ void TProgressCyl::refreshFill() {
 }
 
 void TProgressCyl::applyFill(bool positionMoved) {
+    ensureGeometry();
     const Fill fill = computeFill();
     const bool pictureChanged = fill.pos != m_fillPos || fill.percent != m_percent;
     if (!pictureChanged && !positionMoved)
@@ -399,7 +400,16 @@ void TProgressCyl::SetBorderWidth(int value) {
     geometryChanged();
 }
 
+void TProgressCyl::ensureGeometry() {
+    // A hidden widget gets its resize event only when shown, so the size is checked here as well.
+    if (size() != m_geometrySize) {
+        recomputeGeometry();
+        refreshFill();
+    }
+}
+
 void TProgressCyl::recomputeGeometry() {
+    m_geometrySize = size();
     m_inset = 2 * m_bevelWidth + m_borderWidth;
     m_barW = width() - 2 * m_inset;
     m_barH = height() - 2 * m_inset;
@@ -518,6 +528,7 @@ void TProgressCyl::requestRepaint() {
 }
 
 QImage TProgressCyl::composedImage() {
+    ensureGeometry();
     if (!m_constructed || !geometryValid())
         return {};
     compose();
@@ -527,6 +538,7 @@ QImage TProgressCyl::composedImage() {
 void TProgressCyl::paintEvent(QPaintEvent*) {
     if (!m_constructed)
         return;
+    ensureGeometry();
     QPainter painter(this);
     if (!geometryValid()) {
         // Nothing of the bar is left to draw; cover the control with its background.

@@ -188,6 +188,7 @@ private:
     void setColorMember(platform::TColor& member, platform::TColor value);
     void recomputeColors();
     void recomputeGeometry();
+    void ensureGeometry();
     void geometryChanged();
     bool geometryAccepts(int bevelWidth, int borderWidth) const;
     bool geometryValid() const;
@@ -238,6 +239,7 @@ private:
     QRgb m_innerTL = 0, m_innerBR = 0; // edge colours of the inner bevel
     QRgb m_outerTL = 0, m_outerBR = 0; // and of the outer one
     int m_inset = 0;                   // frame inset b
+    QSize m_geometrySize;              // the size the geometry was computed for
     int m_barW = 0, m_barH = 0;        // bar area size
     int m_shadeStep = 0;               // shading step per pixel across the bar
     double m_rangeRecip = 0.01;
