@@ -12,6 +12,15 @@ QString buttonText(const QString& item) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+// Like a Windows radio button, the whole button area takes the click, not only the mark and text.
+class GroupButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 } // namespace
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), m_group(new QButtonGroup(this)) {
@@ -72,7 +81,7 @@ void TRadioGroup::rebuildButtons() {
     qDeleteAll(m_buttons);
     m_buttons.clear();
     for (int i = 0; i < count(); ++i) {
-        auto* b = new QRadioButton(buttonText(m_items[i]), this);
+        auto* b = new GroupButton(buttonText(m_items[i]), this);
         m_group->addButton(b, i);
         b->show();
         m_buttons.append(b);
