@@ -127,6 +127,8 @@ void TForm1::buildControls() {
     CheckBox_aufloesung_anpassung =
         place(new QCheckBox(QStringLiteral("anpassen an Bildschirmauflösung"), client), 88, 48, 201, 17);
     CheckBox_aufloesung_anpassung->setChecked(true);
+    // The sans-serif font runs wider than the designed one: never cut the caption.
+    CheckBox_aufloesung_anpassung->resize(qMax(201, CheckBox_aufloesung_anpassung->sizeHint().width()), 17);
 
     ProgressCyl_start = place(new TProgressCyl(client), 110, 240, 150, 22);
     ProgressCyl_start->SetMax(100);
