@@ -102,53 +102,39 @@ void frame3D(QImage& img, int left, int top, int right, int bottom, QRgb topLeft
 
 TPCColorStyle::TPCColorStyle(TProgressCyl* owner) : m_owner(owner) {}
 
-void TPCColorStyle::SetIntensityRGB(int value) {
-    if (value == m_intensityRGB)
+template <typename T> void TPCColorStyle::assign(T& member, T value, bool refuseZero) {
+    if (value == member || (refuseZero && value == 0))
         return;
-    m_intensityRGB = value;
+    member = value;
     changed();
+}
+
+void TPCColorStyle::SetIntensityRGB(int value) {
+    assign(m_intensityRGB, value, false);
 }
 
 void TPCColorStyle::SetIntensity(float value) {
-    if (value == m_intensity || value == 0)
-        return;
-    m_intensity = value;
-    changed();
+    assign(m_intensity, value, true);
 }
 
 void TPCColorStyle::SetIntensityFactor(float value) {
-    if (value == m_intensityFactor)
-        return;
-    m_intensityFactor = value;
-    changed();
+    assign(m_intensityFactor, value, false);
 }
 
 void TPCColorStyle::SetRangeRGB(int value) {
-    if (value == m_rangeRGB || value == 0)
-        return;
-    m_rangeRGB = value;
-    changed();
+    assign(m_rangeRGB, value, true);
 }
 
 void TPCColorStyle::SetColorRGB(int value) {
-    if (value == m_colorRGB)
-        return;
-    m_colorRGB = value;
-    changed();
+    assign(m_colorRGB, value, false);
 }
 
 void TPCColorStyle::SetColorFactor(float value) {
-    if (value == m_colorFactor)
-        return;
-    m_colorFactor = value;
-    changed();
+    assign(m_colorFactor, value, false);
 }
 
 void TPCColorStyle::SetLightAngle(float value) {
-    if (value == m_lightAngle || value == 0)
-        return;
-    m_lightAngle = value;
-    changed();
+    assign(m_lightAngle, value, true);
 }
 
 void TPCColorStyle::Assign(const TPCColorStyle& source) {
@@ -283,39 +269,31 @@ void TProgressCyl::SetOrientation(TProgressOrientation value) {
     geometryChanged();
 }
 
-void TProgressCyl::SetText(const QString& value) {
-    if (value == m_text)
+template <typename T> void TProgressCyl::assignAndRepaint(T& member, const T& value) {
+    if (value == member)
         return;
-    m_text = value;
+    member = value;
     requestRepaint();
+}
+
+void TProgressCyl::SetText(const QString& value) {
+    assignAndRepaint(m_text, value);
 }
 
 void TProgressCyl::SetTextDone(const QString& value) {
-    if (value == m_textDone)
-        return;
-    m_textDone = value;
-    requestRepaint();
+    assignAndRepaint(m_textDone, value);
 }
 
 void TProgressCyl::SetShowText(bool value) {
-    if (value == m_showText)
-        return;
-    m_showText = value;
-    requestRepaint();
+    assignAndRepaint(m_showText, value);
 }
 
 void TProgressCyl::SetFontEffect(TFontEffect value) {
-    if (value == m_fontEffect)
-        return;
-    m_fontEffect = value;
-    requestRepaint();
+    assignAndRepaint(m_fontEffect, value);
 }
 
 void TProgressCyl::SetFontOrientation(TFontOrientation value) {
-    if (value == m_fontOrientation)
-        return;
-    m_fontOrientation = value;
-    requestRepaint();
+    assignAndRepaint(m_fontOrientation, value);
 }
 
 void TProgressCyl::SetCylinderEffect(TCylinderEffect value) {

@@ -54,6 +54,8 @@ public:
     void Assign(const TPCColorStyle& source);
 
 private:
+    /// Stores value unless it is equal (or 0 where refused) and tells the owner.
+    template <typename T> void assign(T& member, T value, bool refuseZero);
     void changed();
 
     TProgressCyl* m_owner;
@@ -185,6 +187,7 @@ private:
 
     static Rgb normalised(platform::TColor color, const TPCColorStyle& style);
     void styleChanged();
+    template <typename T> void assignAndRepaint(T& member, const T& value);
     void setColorMember(platform::TColor& member, platform::TColor value);
     void recomputeColors();
     void recomputeGeometry();
