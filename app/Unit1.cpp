@@ -8,6 +8,7 @@
 #include "platform/IniFile.h"
 #include "platform/Modals.h"
 #include "widgets/ProgressCyl.h"
+#include "widgets/QvAbout.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -46,6 +47,8 @@ void TForm1::connectHandlers() {
 
 void TForm1::FormCreate() {
     setWindowTitle(kProgramTitle);
+    QvAboutBoxDlg1 = new TQvAboutBoxDlg(this);
+    widgets::setProgramAboutTexts(*QvAboutBoxDlg1, kProgramTitle);
     move(400, 300);
     resize(450, 300);
     menuBar()->setVisible(false); // the menu comes with the first load
@@ -63,7 +66,7 @@ void TForm1::Beenden1Click() {
 }
 
 void TForm1::ber1Click() {
-    // The About dialog joins here once the support components provide it.
+    QvAboutBoxDlg1->Execute();
 }
 
 void TForm1::Drucken1Click() {

@@ -19,13 +19,14 @@ class QTabWidget;
 class QTreeWidget;
 
 class GridPlaceholder;
-class TQvAboutBoxDlg;
 class TRadioGroup;
 
 namespace widgets {
 class TProgressCyl;
-}
+class TQvAboutBoxDlg;
+} // namespace widgets
 using widgets::TProgressCyl;
+using widgets::TQvAboutBoxDlg;
 
 namespace platform {
 class TIniFile;

@@ -9,6 +9,7 @@
 #include "widgets/ProgressCyl.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -47,6 +48,7 @@ private slots:
     void failedSaveShowsErrorAndKeepsOldFile();
     void failedBackupShowsError();
     void beendenClosesAndWritesBackup();
+    void aboutShowsModalWindowWithTitle();
 };
 
 void tst_MainWindow::startWindow() {
@@ -454,6 +456,20 @@ void tst_MainWindow::beendenClosesAndWritesBackup() {
     QVERIFY(!f.isVisible());
     QVERIFY(drv.modals.shown().size() == 1); // nothing asked
     QVERIFY(QFile::exists(drv.backupPath()));
+}
+
+void tst_MainWindow::aboutShowsModalWindowWithTitle() {
+    FormDriver drv;
+    TForm1& f = *drv.form;
+    QString shownTitle;
+    drv.modals.answerForm([&shownTitle](QDialog* form) {
+        shownTitle = form->windowTitle();
+        return int(platform::mrOk);
+    });
+    f.ber1->trigger();
+    QCOMPARE(drv.modals.shown().size(), 1);
+    QCOMPARE(drv.modals.shown().first().kind, ShownBox::Kind::Form);
+    QCOMPARE(shownTitle, f.windowTitle());
 }
 
 QTEST_MAIN(tst_MainWindow)
