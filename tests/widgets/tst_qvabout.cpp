@@ -78,7 +78,6 @@ private slots:
     void buttonKindsAndGlyphs();
     void versionInfoSuppliesLinesAndIsClearedWhenDestroyed();
     void ownerAreaKeptInsideWorkArea();
-    void offsetPlacement();
     void programTexts();
     void formIsFreedAfterShowing();
 };
@@ -197,8 +196,6 @@ void TstQvAbout::buttonKindsAndGlyphs_data() {
     QTest::newRow("OK, auto") << TQvAboutBtnKinds::abkOK << TQvAboutBtnGlyphs::abgOK << true << "OK" << false;
     QTest::newRow("Done, glyph") << TQvAboutBtnKinds::abkDone << TQvAboutBtnGlyphs::abgOK << false << "Done"
                                  << true;
-    QTest::newRow("Close, close glyph")
-        << TQvAboutBtnKinds::abkClose << TQvAboutBtnGlyphs::abgClose << false << "Close" << true;
     QTest::newRow("Cancel, no glyph")
         << TQvAboutBtnKinds::abkCancel << TQvAboutBtnGlyphs::abgNone << false << "Cancel" << false;
 }
@@ -245,18 +242,6 @@ void TstQvAbout::ownerAreaKeptInsideWorkArea() {
     owner.setGeometry(work.x() + 100, work.y() + 100, 400, 300);
     QCOMPARE(executeAndRecord(dlg).pos,
              QPoint(work.x() + 100 + (400 - 329) / 2, work.y() + 100 + (300 - 191) / 2));
-}
-
-void TstQvAbout::offsetPlacement() {
-    TQvAboutBoxDlg dlg;
-    dlg.SetCentreDlg(false);
-    dlg.SetPosition(TQvAboutPosition::abpScreen);
-    dlg.SetDlgLeft(15);
-    dlg.SetDlgTop(25);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(executeAndRecord(dlg).pos, screen.topLeft() + QPoint(15, 25));
-    dlg.SetDlgLeft(100000); // far beyond the right edge: moved back inside
-    QCOMPARE(executeAndRecord(dlg).pos.x(), workArea().x() + workArea().width() - 329);
 }
 
 void TstQvAbout::programTexts() {
