@@ -93,7 +93,9 @@ void setLabelCaption(QLabel* label, const QString& text) {
 }
 
 void TForm1::buildControls() {
-    QFont formFont(QStringLiteral("Sans Serif"));
+    // A font with the metrics the window was laid out for; the others are fallbacks.
+    QFont formFont;
+    formFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
     formFont.setStyleHint(QFont::SansSerif);
     formFont.setPixelSize(11);
     setFont(formFont);
