@@ -24,6 +24,12 @@ public:
     using Exception::Exception;
 };
 
+/// A number outside the range of its target type ("Fehler bei Bereichsprüfung").
+class ERangeError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 /// An index outside a list.
 class EListError : public Exception {
 public:
