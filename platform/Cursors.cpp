@@ -1,0 +1,231 @@
+#include "platform/Cursors.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygon>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+
+QHash<TCursor, QCursor>& registry() {
+    static QHash<TCursor, QCursor> cursors;
+    return cursors;
+}
+
+TCursor g_screenCursor = crDefault;
+bool g_overrideSet = false;
+
+Qt::CursorShape shapeOf(TCursor number) {
+    switch (number) {
+    case crNone:
+        return Qt::BlankCursor;
+    case crCross:
+        return Qt::CrossCursor;
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case crSizeNS:
+        return Qt::SizeVerCursor;
+    case crSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case crSizeWE:
+        return Qt::SizeHorCursor;
+    case crUpArrow:
+        return Qt::UpArrowCursor;
+    case crHourGlass:
+    case crSQLWait:
+        return Qt::WaitCursor;
+    case crDrag:
+        return Qt::DragMoveCursor;
+    case crNoDrop:
+    case crNo:
+        return Qt::ForbiddenCursor;
+    case crHSplit:
+        return Qt::SplitHCursor;
+    case crVSplit:
+        return Qt::SplitVCursor;
+    case crMultiDrag:
+        return Qt::DragCopyCursor;
+    case crAppStart:
+        return Qt::BusyCursor;
+    case crHelp:
+        return Qt::WhatsThisCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    case crSizeAll:
+    case -5:
+        return Qt::SizeAllCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+// Cursor images are 32 x 32, black shapes with a white outline on a transparent ground.
+QPixmap blankImage() {
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+void outlined(QPainter& p, const QPolygon& shape) {
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(Qt::black);
+    p.drawPolygon(shape);
+}
+
+QCursor rollCursor(bool up, bool down) {
+    QPixmap pm = blankImage();
+    QPainter p(&pm);
+    // The centre dot, with an arrow head above for up and below for down.
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRect(13, 13, 5, 5));
+    if (up)
+        outlined(p, QPolygon({QPoint(15, 3), QPoint(22, 10), QPoint(8, 10)}));
+    if (down)
+        outlined(p, QPolygon({QPoint(8, 21), QPoint(22, 21), QPoint(15, 28)}));
+    p.end();
+    return QCursor(pm, 15, 15);
+}
+
+QCursor reversedArrow() {
+    QPixmap pm = blankImage();
+    QPainter p(&pm);
+    // The standard arrow, mirrored: its tip at the top right.
+    outlined(p, QPolygon({QPoint(20, 0), QPoint(20, 16), QPoint(16, 12), QPoint(13, 19), QPoint(11, 18),
+                          QPoint(14, 11), QPoint(9, 11)}));
+    p.end();
+    return QCursor(pm, 20, 0);
+}
+
+QCursor horzSplit() {
+    QPixmap pm = blankImage();
+    QPainter p(&pm);
+    // A vertical double bar with arrows to the left and the right: the column border being dragged.
+    outlined(p, QPolygon({QPoint(14, 6), QPoint(17, 6), QPoint(17, 13), QPoint(21, 13), QPoint(21, 10),
+                          QPoint(26, 15), QPoint(21, 20), QPoint(21, 17), QPoint(17, 17), QPoint(17, 24),
+                          QPoint(14, 24), QPoint(14, 17), QPoint(10, 17), QPoint(10, 20), QPoint(5, 15),
+                          QPoint(10, 10), QPoint(10, 13), QPoint(14, 13)}));
+    p.end();
+    return QCursor(pm, 15, 15);
+}
+
+QCursor vertSplit() {
+    QPixmap pm = blankImage();
+    QPainter p(&pm);
+    // A horizontal double bar with arrows up and down: the row border being dragged.
+    outlined(p, QPolygon({QPoint(6, 14), QPoint(6, 17), QPoint(13, 17), QPoint(13, 21), QPoint(10, 21),
+                          QPoint(15, 26), QPoint(20, 21), QPoint(17, 21), QPoint(17, 17), QPoint(24, 17),
+                          QPoint(24, 14), QPoint(17, 14), QPoint(17, 10), QPoint(20, 10), QPoint(15, 5),
+                          QPoint(10, 10), QPoint(13, 10), QPoint(13, 14)}));
+    p.end();
+    return QCursor(pm, 15, 15);
+}
+
+QCursor columnNoDrag() {
+    QPixmap pm = blankImage();
+    QPainter p(&pm);
+    // The arrow with a crossed-out circle beside it.
+    outlined(p, QPolygon({QPoint(0, 0), QPoint(0, 16), QPoint(4, 12), QPoint(7, 19), QPoint(9, 18),
+                          QPoint(6, 11), QPoint(11, 11)}));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 4));
+    p.drawEllipse(QRect(14, 14, 14, 14));
+    p.drawLine(QPoint(17, 25), QPoint(25, 17));
+    p.setPen(QPen(Qt::black, 2));
+    p.drawEllipse(QRect(14, 14, 14, 14));
+    p.drawLine(QPoint(17, 25), QPoint(25, 17));
+    p.end();
+    return QCursor(pm, 0, 0);
+}
+
+QCursor indicatorSelect() {
+    QPixmap pm = blankImage();
+    QPainter p(&pm);
+    // A small solid arrow pointing right, for selecting rows in the indicator column.
+    outlined(p, QPolygon({QPoint(4, 11), QPoint(14, 11), QPoint(14, 7), QPoint(22, 15), QPoint(14, 23),
+                          QPoint(14, 19), QPoint(4, 19)}));
+    p.end();
+    return QCursor(pm, 22, 15);
+}
+
+} // namespace
+
+QCursor Cursor(TCursor number) {
+    if (number > 0) {
+        const auto it = registry().constFind(number);
+        return it != registry().constEnd() ? *it : QCursor(Qt::ArrowCursor);
+    }
+    return QCursor(shapeOf(number));
+}
+
+void SetCursor(TCursor number, const QCursor& cursor) {
+    if (number > 0)
+        registry().insert(number, cursor);
+}
+
+bool HasCursor(TCursor number) {
+    return registry().contains(number);
+}
+
+QCursor CursorResource(const QString& name) {
+    const QString n = name.toUpper();
+    if (n == QLatin1String("ROLL"))
+        return rollCursor(true, true);
+    if (n == QLatin1String("ROLLUP"))
+        return rollCursor(true, false);
+    if (n == QLatin1String("ROLLDOWN"))
+        return rollCursor(false, true);
+    if (n == QLatin1String("REVERSEDARROW"))
+        return reversedArrow();
+    if (n == QLatin1String("HORZSPLIT"))
+        return horzSplit();
+    if (n == QLatin1String("VERTSPLIT"))
+        return vertSplit();
+    if (n == QLatin1String("COLUMNNODRAG"))
+        return columnNoDrag();
+    if (n == QLatin1String("INDICATORSELECT"))
+        return indicatorSelect();
+    return QCursor(Qt::ArrowCursor);
+}
+
+void LoadCursorResource(TCursor number, const QString& name) {
+    SetCursor(number, CursorResource(name));
+}
+
+void SetWidgetCursor(QWidget* widget, TCursor number) {
+    if (!widget)
+        return;
+    if (number == crDefault)
+        widget->unsetCursor();
+    else
+        widget->setCursor(Cursor(number));
+}
+
+TCursor ScreenCursor() {
+    return g_screenCursor;
+}
+
+void SetScreenCursor(TCursor number) {
+    if (number == g_screenCursor)
+        return;
+    g_screenCursor = number;
+    if (number == crDefault) {
+        if (g_overrideSet)
+            QGuiApplication::restoreOverrideCursor();
+        g_overrideSet = false;
+    } else if (g_overrideSet) {
+        QGuiApplication::changeOverrideCursor(Cursor(number));
+    } else {
+        QGuiApplication::setOverrideCursor(Cursor(number));
+        g_overrideSet = true;
+    }
+}
+
+} // namespace platform
