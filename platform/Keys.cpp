@@ -194,4 +194,19 @@ QChar KeyCharOf(const QKeyEvent* event) {
     return c;
 }
 
+bool RunKeyHandlers(const QKeyEvent* event, const std::function<void(int& key, TShiftState shift)>& keyDown,
+                    const std::function<void(QChar& key)>& keyPress, QChar* typed) {
+    int key = VirtualKeyOf(event);
+    if (keyDown)
+        keyDown(key, ShiftStateOf(event));
+    QChar ch = KeyCharOf(event);
+    if (ch.isNull())
+        return key != 0;
+    if (keyPress)
+        keyPress(ch);
+    if (typed)
+        *typed = ch;
+    return !ch.isNull();
+}
+
 } // namespace platform

@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QFlags>
 #include <Qt>
+#include <functional>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -99,5 +100,12 @@ int VirtualKeyOf(const QKeyEvent* event);
 /// The character a key event types, as a key-press handler sees it: Enter 13, Esc 27, Backspace 8,
 /// Tab 9, Ctrl+A..Ctrl+Z 1..26 (Ctrl+C 3, Ctrl+V 22); a null character when the key types none.
 QChar KeyCharOf(const QKeyEvent* event);
+
+/// Runs a key press through the design's two handlers: key-down with the virtual key, then key-press with
+/// the typed character; key-press runs also when key-down swallowed the key, as on Windows. Returns
+/// whether the default handling should follow: for a key that types a character, when key-press kept it
+/// (typed receives it, possibly replaced by the handler); for any other key, when key-down kept it.
+bool RunKeyHandlers(const QKeyEvent* event, const std::function<void(int& key, TShiftState shift)>& keyDown,
+                    const std::function<void(QChar& key)>& keyPress, QChar* typed = nullptr);
 
 } // namespace platform

@@ -102,22 +102,21 @@ void DrawThemeBackground(const QWidget* widget, TCanvas& canvas, const TRect& re
     painter->restore();
 }
 
-namespace {
-
-// One-pixel 3-D frame: top and left in one colour, bottom and right (with both far corners) in the other.
-void frame3D(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight) {
+void Frame3D(TCanvas& canvas, const TRect& r, TColor topColor, TColor bottomColor) {
     if (r.IsEmpty())
         return;
     const TBrush saved = canvas.Brush;
     canvas.Brush.Style = TBrushStyle::bsSolid;
-    canvas.Brush.Color = topLeft;
+    canvas.Brush.Color = topColor;
     canvas.FillRect(TRect(r.Left, r.Top, r.Right - 1, r.Top + 1));
     canvas.FillRect(TRect(r.Left, r.Top, r.Left + 1, r.Bottom - 1));
-    canvas.Brush.Color = bottomRight;
+    canvas.Brush.Color = bottomColor;
     canvas.FillRect(TRect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
     canvas.FillRect(TRect(r.Right - 1, r.Top, r.Right, r.Bottom));
     canvas.Brush = saved;
 }
+
+namespace {
 
 void arrow(TCanvas& canvas, const TRect& inner, unsigned direction, int dx, int dy, TColor color) {
     const int w = inner.Width();
@@ -158,16 +157,16 @@ TRect DrawEdge(TCanvas& canvas, const TRect& rect, unsigned edge) {
     TRect r = rect;
     if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER)) {
         if (edge & BDR_SUNKENOUTER)
-            frame3D(canvas, r, clBtnShadow, clBtnHighlight);
+            Frame3D(canvas, r, clBtnShadow, clBtnHighlight);
         else
-            frame3D(canvas, r, cl3DLight, cl3DDkShadow);
+            Frame3D(canvas, r, cl3DLight, cl3DDkShadow);
         r = InflateRect(r, -1, -1);
     }
     if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER)) {
         if (edge & BDR_SUNKENINNER)
-            frame3D(canvas, r, cl3DDkShadow, cl3DLight);
+            Frame3D(canvas, r, cl3DDkShadow, cl3DLight);
         else
-            frame3D(canvas, r, clBtnHighlight, clBtnShadow);
+            Frame3D(canvas, r, clBtnHighlight, clBtnShadow);
         r = InflateRect(r, -1, -1);
     }
     return r;
@@ -177,7 +176,7 @@ void DrawFrameControlScroll(TCanvas& canvas, TRect& rect, unsigned state) {
     const unsigned direction = state & 0xF;
     TRect inner;
     if (state & (DFCS_PUSHED | DFCS_FLAT)) {
-        frame3D(canvas, rect, clBtnShadow, clBtnShadow);
+        Frame3D(canvas, rect, clBtnShadow, clBtnShadow);
         inner = InflateRect(rect, -1, -1);
         const TBrush saved = canvas.Brush;
         canvas.Brush.Style = TBrushStyle::bsSolid;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Rect.h"
+#include "platform/TColor.h"
 
 #include <QString>
 
@@ -59,6 +60,10 @@ enum : unsigned {
     EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER,
     EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER,
 };
+
+/// A one-pixel 3-D frame on the rectangle: the top row and left column (without the far corners) in
+/// TopColor, the bottom row and right column in BottomColor.
+void Frame3D(TCanvas& canvas, const TRect& rect, TColor topColor, TColor bottomColor);
 
 /// Draws a classic edge of one or two pixels around the rectangle; returns the rectangle inside it.
 TRect DrawEdge(TCanvas& canvas, const TRect& rect, unsigned edge);
