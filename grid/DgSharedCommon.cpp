@@ -28,32 +28,25 @@ bool RectsIntersect(const TRect& R1, const TRect& R2) {
     return !(R1.Right < R2.Left || R1.Left > R2.Right || R1.Bottom < R2.Top || R1.Top > R2.Bottom);
 }
 
+namespace {
+
+// One axis of AlignBoxInRect: 0 at the low edge plus the margin, 1 at the high edge less margin and size,
+// anything else centred without margin.
+int alignOnAxis(int code, int low, int high, int size, int margin) {
+    switch (code) {
+    case 0:
+        return low + margin;
+    case 1:
+        return high - (margin + size);
+    default:
+        return low + (high - low) / 2 - size / 2;
+    }
+}
+
+} // namespace
+
 TPoint AlignBoxInRect(int W, int H, int HAlign, int VAlign, const TRect& R, int M) {
-    int x;
-    switch (HAlign) {
-    case 0:
-        x = R.Left + M;
-        break;
-    case 1:
-        x = R.Right - (M + W);
-        break;
-    default:
-        x = R.Left + (R.Right - R.Left) / 2 - W / 2;
-        break;
-    }
-    int y;
-    switch (VAlign) {
-    case 0:
-        y = R.Top + M;
-        break;
-    case 1:
-        y = R.Bottom - (M + H);
-        break;
-    default:
-        y = R.Top + (R.Bottom - R.Top) / 2 - H / 2;
-        break;
-    }
-    return TPoint(x, y);
+    return TPoint(alignOnAxis(HAlign, R.Left, R.Right, W, M), alignOnAxis(VAlign, R.Top, R.Bottom, H, M));
 }
 
 TRect OffsetRectBy(const TRect& R, int DLeft, int DTop, int DRight, int DBottom) {

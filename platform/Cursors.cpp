@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QPolygon>
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 namespace platform {
 
@@ -67,92 +69,85 @@ Qt::CursorShape shapeOf(TCursor number) {
 }
 
 // Cursor images are 32 x 32, black shapes with a white outline on a transparent ground.
-QPixmap blankImage() {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    return pm;
-}
-
 void outlined(QPainter& p, const QPolygon& shape) {
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(Qt::black);
     p.drawPolygon(shape);
 }
 
+// A cursor of one outlined shape plus whatever extra draws on top.
+QCursor drawnCursor(const QPolygon& shape, QPoint hotSpot, const std::function<void(QPainter&)>& extra = {}) {
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    if (!shape.isEmpty())
+        outlined(p, shape);
+    if (extra)
+        extra(p);
+    p.end();
+    return QCursor(pm, hotSpot.x(), hotSpot.y());
+}
+
+// The centre dot, with an arrow head above for up and below for down.
 QCursor rollCursor(bool up, bool down) {
-    QPixmap pm = blankImage();
-    QPainter p(&pm);
-    // The centre dot, with an arrow head above for up and below for down.
-    p.setPen(QPen(Qt::white, 1));
-    p.setBrush(Qt::black);
-    p.drawEllipse(QRect(13, 13, 5, 5));
-    if (up)
-        outlined(p, QPolygon({QPoint(15, 3), QPoint(22, 10), QPoint(8, 10)}));
-    if (down)
-        outlined(p, QPolygon({QPoint(8, 21), QPoint(22, 21), QPoint(15, 28)}));
-    p.end();
-    return QCursor(pm, 15, 15);
+    return drawnCursor(QPolygon(), QPoint(15, 15), [up, down](QPainter& p) {
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(Qt::black);
+        p.drawEllipse(QRect(13, 13, 5, 5));
+        if (up)
+            outlined(p, QPolygon({QPoint(15, 3), QPoint(22, 10), QPoint(8, 10)}));
+        if (down)
+            outlined(p, QPolygon({QPoint(8, 21), QPoint(22, 21), QPoint(15, 28)}));
+    });
 }
 
+// The standard arrow, mirrored: its tip at the top right.
 QCursor reversedArrow() {
-    QPixmap pm = blankImage();
-    QPainter p(&pm);
-    // The standard arrow, mirrored: its tip at the top right.
-    outlined(p, QPolygon({QPoint(20, 0), QPoint(20, 16), QPoint(16, 12), QPoint(13, 19), QPoint(11, 18),
-                          QPoint(14, 11), QPoint(9, 11)}));
-    p.end();
-    return QCursor(pm, 20, 0);
+    return drawnCursor(QPolygon({QPoint(20, 0), QPoint(20, 16), QPoint(16, 12), QPoint(13, 19),
+                                 QPoint(11, 18), QPoint(14, 11), QPoint(9, 11)}),
+                       QPoint(20, 0));
 }
 
+// A vertical double bar with arrows to the left and the right: the column border being dragged.
 QCursor horzSplit() {
-    QPixmap pm = blankImage();
-    QPainter p(&pm);
-    // A vertical double bar with arrows to the left and the right: the column border being dragged.
-    outlined(p, QPolygon({QPoint(14, 6), QPoint(17, 6), QPoint(17, 13), QPoint(21, 13), QPoint(21, 10),
-                          QPoint(26, 15), QPoint(21, 20), QPoint(21, 17), QPoint(17, 17), QPoint(17, 24),
-                          QPoint(14, 24), QPoint(14, 17), QPoint(10, 17), QPoint(10, 20), QPoint(5, 15),
-                          QPoint(10, 10), QPoint(10, 13), QPoint(14, 13)}));
-    p.end();
-    return QCursor(pm, 15, 15);
+    return drawnCursor(
+        QPolygon({QPoint(14, 6), QPoint(17, 6), QPoint(17, 13), QPoint(21, 13), QPoint(21, 10),
+                  QPoint(26, 15), QPoint(21, 20), QPoint(21, 17), QPoint(17, 17), QPoint(17, 24),
+                  QPoint(14, 24), QPoint(14, 17), QPoint(10, 17), QPoint(10, 20), QPoint(5, 15),
+                  QPoint(10, 10), QPoint(10, 13), QPoint(14, 13)}),
+        QPoint(15, 15));
 }
 
+// A horizontal double bar with arrows up and down: the row border being dragged.
 QCursor vertSplit() {
-    QPixmap pm = blankImage();
-    QPainter p(&pm);
-    // A horizontal double bar with arrows up and down: the row border being dragged.
-    outlined(p, QPolygon({QPoint(6, 14), QPoint(6, 17), QPoint(13, 17), QPoint(13, 21), QPoint(10, 21),
-                          QPoint(15, 26), QPoint(20, 21), QPoint(17, 21), QPoint(17, 17), QPoint(24, 17),
-                          QPoint(24, 14), QPoint(17, 14), QPoint(17, 10), QPoint(20, 10), QPoint(15, 5),
-                          QPoint(10, 10), QPoint(13, 10), QPoint(13, 14)}));
-    p.end();
-    return QCursor(pm, 15, 15);
+    return drawnCursor(
+        QPolygon({QPoint(6, 14), QPoint(6, 17), QPoint(13, 17), QPoint(13, 21), QPoint(10, 21),
+                  QPoint(15, 26), QPoint(20, 21), QPoint(17, 21), QPoint(17, 17), QPoint(24, 17),
+                  QPoint(24, 14), QPoint(17, 14), QPoint(17, 10), QPoint(20, 10), QPoint(15, 5),
+                  QPoint(10, 10), QPoint(13, 10), QPoint(13, 14)}),
+        QPoint(15, 15));
 }
 
+// The arrow with a crossed-out circle beside it.
 QCursor columnNoDrag() {
-    QPixmap pm = blankImage();
-    QPainter p(&pm);
-    // The arrow with a crossed-out circle beside it.
-    outlined(p, QPolygon({QPoint(0, 0), QPoint(0, 16), QPoint(4, 12), QPoint(7, 19), QPoint(9, 18),
-                          QPoint(6, 11), QPoint(11, 11)}));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, 4));
-    p.drawEllipse(QRect(14, 14, 14, 14));
-    p.drawLine(QPoint(17, 25), QPoint(25, 17));
-    p.setPen(QPen(Qt::black, 2));
-    p.drawEllipse(QRect(14, 14, 14, 14));
-    p.drawLine(QPoint(17, 25), QPoint(25, 17));
-    p.end();
-    return QCursor(pm, 0, 0);
+    return drawnCursor(
+        QPolygon({QPoint(0, 0), QPoint(0, 16), QPoint(4, 12), QPoint(7, 19), QPoint(9, 18), QPoint(6, 11),
+                  QPoint(11, 11)}),
+        QPoint(0, 0), [](QPainter& p) {
+            p.setBrush(Qt::NoBrush);
+            for (const auto& [color, width] : {std::pair(Qt::white, 4), std::pair(Qt::black, 2)}) {
+                p.setPen(QPen(color, width));
+                p.drawEllipse(QRect(14, 14, 14, 14));
+                p.drawLine(QPoint(17, 25), QPoint(25, 17));
+            }
+        });
 }
 
+// A small solid arrow pointing right, for selecting rows in the indicator column.
 QCursor indicatorSelect() {
-    QPixmap pm = blankImage();
-    QPainter p(&pm);
-    // A small solid arrow pointing right, for selecting rows in the indicator column.
-    outlined(p, QPolygon({QPoint(4, 11), QPoint(14, 11), QPoint(14, 7), QPoint(22, 15), QPoint(14, 23),
-                          QPoint(14, 19), QPoint(4, 19)}));
-    p.end();
-    return QCursor(pm, 22, 15);
+    return drawnCursor(QPolygon({QPoint(4, 11), QPoint(14, 11), QPoint(14, 7), QPoint(22, 15), QPoint(14, 23),
+                                 QPoint(14, 19), QPoint(4, 19)}),
+                       QPoint(22, 15));
 }
 
 } // namespace

@@ -10,8 +10,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "PixelProbe.h"
+
 using namespace grid;
 using namespace platform;
+using pixelprobe::at;
 
 namespace {
 
@@ -20,10 +23,6 @@ TBitmap glyph16() {
     image.fill(qRgb(255, 0, 255));
     image.setPixel(5, 5, qRgb(0, 0, 0));
     return TBitmap(image);
-}
-
-TColor at(const QImage& image, int x, int y) {
-    return fromQColor(QColor::fromRgb(image.pixel(x, y)));
 }
 
 // Logs the keys a widget sees.

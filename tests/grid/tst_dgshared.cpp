@@ -6,23 +6,16 @@
 #include "platform/Colors.h"
 #include "platform/Themes.h"
 
+#include "PixelProbe.h"
+
 #include <QImage>
 #include <QtTest>
 
 using namespace grid;
 using namespace platform;
+using namespace pixelprobe;
 
 namespace {
-
-QImage whiteImage(int w = 20, int h = 20) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-TColor at(const QImage& image, int x, int y) {
-    return fromQColor(QColor::fromRgb(image.pixel(x, y)));
-}
 
 enum class HAlign { Left, Right, Center };
 enum class VAlign { Top, Bottom, Center };
@@ -267,11 +260,7 @@ void TestDgShared::verticalTextRunsUpwards() {
     canvas.Brush.Style = TBrushStyle::bsClear;
     DrawVerticalText(canvas, TRect(0, 0, 40, 100), QStringLiteral("Senderliste"));
     QCOMPARE(canvas.Font.Orientation, 0);
-    QRect box;
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 40; ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                box |= QRect(x, y, 1, 1);
+    const QRect box = inkBox(image);
     QVERIFY(!box.isEmpty());
     QVERIFY2(box.height() > 2 * box.width(),
              qPrintable(QStringLiteral("%1x%2").arg(box.width()).arg(box.height())));

@@ -8,14 +8,13 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "PixelProbe.h"
+
 using namespace grid;
 using namespace platform;
+using pixelprobe::at;
 
 namespace {
-
-TColor at(const QImage& image, int x, int y) {
-    return fromQColor(QColor::fromRgb(image.pixel(x, y)));
-}
 
 void wheel(QWidget* target, int delta) {
     const QPointF pos(5, 5);

@@ -5,44 +5,13 @@
 #include "platform/Colors.h"
 #include "platform/Themes.h"
 
+#include "PixelProbe.h"
+
 #include <QImage>
 #include <QtTest>
 
 using namespace platform;
-
-namespace {
-
-QImage whiteImage(int w = 20, int h = 20) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-TColor at(const QImage& image, int x, int y) {
-    return fromQColor(QColor::fromRgb(image.pixel(x, y)));
-}
-
-// The set of non-white pixels as "x,y" strings, for exact shape checks.
-QStringList inked(const QImage& image) {
-    QStringList out;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                out << QStringLiteral("%1,%2").arg(x).arg(y);
-    return out;
-}
-
-// Bounding box of the non-white pixels.
-QRect inkBox(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-} // namespace
+using namespace pixelprobe;
 
 class TestCanvas : public QObject {
     Q_OBJECT
