@@ -7,6 +7,11 @@
 
 // The column collection of a grid: the columns in index order (the order of the cell store's column
 // lists) and in position order (the order on screen), their horizontal places and auto-sizing.
+//
+// Teardown: every departing column tells the grid, which passes it on to its cell store. A grid therefore
+// frees its columns while its store still exists (with IsGridDestroying answering true, so the departures
+// do not re-lay the grid out), and only then the store; a grid that cannot keep that order calls
+// DetachGrid before it frees the store.
 namespace grid {
 
 class TDgCustomColumn;

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QtTest>
+#include <functional>
 
 using namespace grid;
 using namespace Qt::StringLiterals;
@@ -44,18 +45,29 @@ public:
     }
 };
 
-/// Draws a classic check box into a 40 x 20 image and returns it.
-QImage classicBox(bool checked, bool pressed) {
-    QImage image = whiteImage(40, 20);
+/// A white w x h image after Paint ran on the column's display, loaded with the image's canvas and the
+/// cell rectangle.
+QImage paintedImage(int w, int h, TDgCustomColumn& column, const TRect& cell,
+                    const std::function<void(TColumnDisplay&)>& paint) {
+    QImage image = whiteImage(w, h);
     {
         TCanvas canvas(&image);
-        TDgCheckBoxColumn column;
-        auto* display = static_cast<TCheckBoxColumnDisplay*>(column.Display());
+        TColumnDisplay* display = column.Display();
         display->Canvas = &canvas;
-        display->ClientRect = TRect(0, 0, 40, 20);
-        display->DrawCheckBox(display->ClientRect, checked, false, pressed);
+        display->ClientRect = cell;
+        paint(*display);
+        display->Canvas = nullptr;
     }
     return image;
+}
+
+/// A classic check box drawn into a 40 x 20 cell.
+QImage classicBox(bool checked, bool pressed) {
+    TDgCheckBoxColumn column;
+    return paintedImage(40, 20, column, TRect(0, 0, 40, 20), [&](TColumnDisplay& display) {
+        static_cast<TCheckBoxColumnDisplay&>(display).DrawCheckBox(display.ClientRect, checked, false,
+                                                                   pressed);
+    });
 }
 
 } // namespace
@@ -228,15 +240,11 @@ void TestDgDisplays::classicCheckBoxPixels() {
 
 void TestDgDisplays::themedCheckBoxStaysInItsBox() {
     SetThemeActive(true);
-    QImage image = whiteImage(40, 20);
-    TCanvas canvas(&image);
     TDgCheckBoxColumn column;
-    TColumnDisplay* display = column.Display();
-    display->Canvas = &canvas;
-    display->ClientRect = TRect(0, 0, 40, 20);
-    display->AsBoolean = true;
-    display->Paint();
-    canvas.End();
+    const QImage image = paintedImage(40, 20, column, TRect(0, 0, 40, 20), [](TColumnDisplay& display) {
+        display.AsBoolean = true;
+        display.Paint();
+    });
     // The 13-pixel box at (2, 4): something is drawn there, nothing outside.
     bool inside = false;
     for (int y = 0; y < 20; ++y)
@@ -258,14 +266,9 @@ void TestDgDisplays::checkBoxContentWidth() {
 }
 
 void TestDgDisplays::hintMarkIsARedCorner() {
-    QImage image = whiteImage(30, 20);
-    TCanvas canvas(&image);
     TDgTextColumn column;
-    TColumnDisplay* display = column.Display();
-    display->Canvas = &canvas;
-    display->ClientRect = TRect(5, 5, 25, 15);
-    display->DrawHintMark();
-    canvas.End();
+    const QImage image = paintedImage(30, 20, column, TRect(5, 5, 25, 15),
+                                      [](TColumnDisplay& display) { display.DrawHintMark(); });
     const TColor red = RGB(255, 0, 0);
     QCOMPARE(at(image, 20, 5), red);
     QCOMPARE(at(image, 24, 5), red);
@@ -278,16 +281,12 @@ void TestDgDisplays::hintMarkIsARedCorner() {
 }
 
 void TestDgDisplays::backgroundFilledOrFramed() {
-    QImage image = whiteImage(20, 20);
-    TCanvas canvas(&image);
     TDgTextColumn column;
-    TColumnDisplay* display = column.Display();
-    display->Canvas = &canvas;
-    display->ClientRect = TRect(2, 2, 8, 8);
-    display->FillCellBackground(clBlue, true);
-    display->ClientRect = TRect(10, 10, 16, 16);
-    display->FillCellBackground(clRed, false);
-    canvas.End();
+    const QImage image = paintedImage(20, 20, column, TRect(2, 2, 8, 8), [](TColumnDisplay& display) {
+        display.FillCellBackground(clBlue, true);
+        display.ClientRect = TRect(10, 10, 16, 16);
+        display.FillCellBackground(clRed, false);
+    });
     QCOMPARE(at(image, 5, 5), clBlue);
     QCOMPARE(at(image, 7, 7), clBlue);
     QCOMPARE(at(image, 8, 8), clWhite);
