@@ -3,6 +3,7 @@
 #include "app/RadioGroup.h"
 #include "app/Unit1.h"
 #include "app/WebBrowser.h"
+#include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/TColor.h"
 #include "widgets/ProgressCyl.h"
@@ -93,11 +94,7 @@ void setLabelCaption(QLabel* label, const QString& text) {
 }
 
 void TForm1::buildControls() {
-    // A font with the metrics the window was laid out for; the others are fallbacks.
-    QFont formFont;
-    formFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
-    formFont.setStyleHint(QFont::SansSerif);
-    formFont.setPixelSize(11);
+    QFont formFont = platform::DefaultFont();
     setFont(formFont);
 
     auto* client = new ClientArea(this);

@@ -16,7 +16,10 @@ namespace platform {
 // TFont
 
 QFont DefaultFont() {
-    QFont font(QStringLiteral("Sans Serif"));
+    // A font with the metrics the forms were laid out for; the others are fallbacks.
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
