@@ -252,24 +252,22 @@ void TCells::ExchangeRows(int Index1, int Index2) {
         std::swap(m_cells[c][Index1], m_cells[c][Index2]);
 }
 
-void TCells::SetRowShown(int Index, bool Value) {
+void TCells::SetRowFlag(int Index, bool TRow::*Flag, bool Value) {
     CheckRow(Index);
     TRow& row = *m_rows[Index];
-    if (row.m_shown == Value)
+    if (row.*Flag == Value)
         return;
     const bool before = Counts(row);
-    row.m_shown = Value;
+    row.*Flag = Value;
     m_visibleRowCount += static_cast<int>(Counts(row)) - static_cast<int>(before);
 }
 
+void TCells::SetRowShown(int Index, bool Value) {
+    SetRowFlag(Index, &TRow::m_shown, Value);
+}
+
 void TCells::SetRowVisible(int Index, bool Value) {
-    CheckRow(Index);
-    TRow& row = *m_rows[Index];
-    if (row.m_visible == Value)
-        return;
-    const bool before = Counts(row);
-    row.m_visible = Value;
-    m_visibleRowCount += static_cast<int>(Counts(row)) - static_cast<int>(before);
+    SetRowFlag(Index, &TRow::m_visible, Value);
 }
 
 // ---- columns ----

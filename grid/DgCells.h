@@ -237,6 +237,8 @@ private:
     void CheckColumn(int Index) const;
     void CheckRow(int Index) const;
     void FreeRows();
+    /// Sets Shown or Visible; the row counts as shown exactly while both are set.
+    void SetRowFlag(int Index, bool TRow::*Flag, bool Value);
     void ReverseRows();
     template <class Order> void QuickSort(int ACol, int Lo, int Hi, const Order& order);
     template <class Order> int Partition(int ACol, int Lo, int Hi, const Order& order);
