@@ -221,8 +221,6 @@ private slots:
         row("text set int", 8, none, s("i:-7"), none, s("s"), s("-7"), 1);
         row("text set text", 8, none, s("s:Das Erste"), none, s("s"), s("Das Erste"), 1);
         row("text clear", 8, s("s:x"), s("clear"), none, s("s"), QString(), 1);
-        row("kind 2 makes text", 2, none, s("s:x"), none, s("s"), s("x"), 1);
-        row("kind 200 makes text", 200, none, s("s:x"), none, s("s"), s("x"), 1);
 
         // Increment cells (row number of the third row); writes only report a change.
         row("increment get bool", 0, none, none, none, s("b"), s("false"), 0);
@@ -372,15 +370,6 @@ private slots:
         loose.SetColor(0x0000FF);
         QCOMPARE(loose.Color(), 0x0000FF);
         QCOMPARE(st.changes.size(), 1);
-    }
-
-    void changeEventsFireOnlyWhenAssigned() {
-        Store st;
-        st.addColumn(8);
-        st.cells.AddRows(1);
-        st.cells.OnCellChange = nullptr;
-        st.cells.GetCell(0, 0)->SetAsString(QStringLiteral("still unsorted"));
-        QVERIFY(!st.cells.Sorted());
     }
 
     void changeUnsortsEvenWhenTheHandlerRaises() {
