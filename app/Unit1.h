@@ -28,6 +28,10 @@ class TQvAboutBoxDlg;
 using widgets::TProgressCyl;
 using widgets::TQvAboutBoxDlg;
 
+namespace grid {
+class TDgEdit;
+}
+
 namespace platform {
 class TIniFile;
 }
@@ -61,7 +65,7 @@ public:
     QCheckBox* CheckBox_aufloesung_anpassung = nullptr;
     TProgressCyl* ProgressCyl_start = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLineEdit* DgEdit_channel = nullptr; // in-place editor of the channel-name column
+    grid::TDgEdit* DgEdit_channel = nullptr; // in-place editor of the channel-name column
 
     // Tab "Main".
     QWidget* TabSheet1 = nullptr;

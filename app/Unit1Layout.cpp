@@ -3,6 +3,7 @@
 #include "app/RadioGroup.h"
 #include "app/Unit1.h"
 #include "app/WebBrowser.h"
+#include "grid/DgEdit.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/TColor.h"
@@ -141,12 +142,10 @@ void TForm1::buildControls() {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->hide();
 
-    DgEdit_channel = place(new QLineEdit(client), 664, 0, 121, 33);
-    DgEdit_channel->setFrame(false);
-    DgEdit_channel->setMaxLength(20);
-    QPalette yellow = DgEdit_channel->palette();
-    yellow.setColor(QPalette::Base, platform::toQColor(platform::clYellow));
-    DgEdit_channel->setPalette(yellow);
+    DgEdit_channel = place(new grid::TDgEdit(client), 664, 0, 121, 33);
+    DgEdit_channel->SetBorderStyle(platform::TBorderStyle::bsNone);
+    DgEdit_channel->SetMaxLength(20);
+    DgEdit_channel->SetColor(platform::clYellow);
     DgEdit_channel->hide();
 
     buildMenus();

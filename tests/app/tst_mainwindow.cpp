@@ -4,6 +4,7 @@
 
 #include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
+#include "grid/DgEdit.h"
 #include "image/ImageFile.h"
 #include "image/Layout.h"
 #include "widgets/ProgressCyl.h"
@@ -74,6 +75,12 @@ void tst_MainWindow::startWindow() {
     QVERIFY(!f.ProgressCyl_start->isVisible());
     QCOMPARE(f.ProgressCyl_start->geometry(), QRect(110, 240, 150, 22));
     QVERIFY(!f.ProgressBar1->isVisible());
+    // The channel name's in-place editor waits hidden: yellow, borderless, 20 characters typed at most.
+    QVERIFY(!f.DgEdit_channel->isVisible());
+    QCOMPARE(f.DgEdit_channel->geometry(), QRect(664, 0, 121, 33));
+    QCOMPARE(f.DgEdit_channel->MaxLength(), 20);
+    QCOMPARE(f.DgEdit_channel->Color(), platform::clYellow);
+    QVERIFY(f.DgEdit_channel->BorderStyle() == platform::TBorderStyle::bsNone);
     QVERIFY(!f.FileLoaded);
     QVERIFY(!f.ImageSaved);
 
