@@ -200,8 +200,9 @@ QString render(const QString& section, const Picture& p, const QString& intDigit
                 if (intIndex == 0)
                     for (int k = 0; k < lead; ++k)
                         emitIntDigit(k);
+                // A placeholder after the exponent's digits has no digit left to show.
                 const int at = lead + intIndex;
-                if (at >= 0)
+                if (at >= 0 && at < intDigits.size())
                     emitIntDigit(at);
                 ++intIndex;
             }

@@ -375,6 +375,8 @@ void TestDgColumnProps::formatFloat_data() {
     QTest::newRow("quoted text") << u"\"Nr. \"0"_s << 7.0 << u"Nr. 7"_s;
     QTest::newRow("literal suffix") << u"0.0 MHz"_s << 12.5 << u"12,5 MHz"_s;
     QTest::newRow("empty mask") << u""_s << 1e20 << u"1E20"_s;
+    QTest::newRow("placeholder after the exponent reads past the digits")
+        << u"0E+0 00"_s << 5.0 << u"5E+0 "_s;
 }
 
 void TestDgColumnProps::formatFloat() {
