@@ -19,9 +19,9 @@ std::array<int, 4> ParseIPAddress(const QString& Text) {
         if (c.unicode() >= u'0' && c.unicode() <= u'9')
             digits.append(c);
         if (c == QLatin1Char('.') || i == last) {
-            if (place >= numbers.size())
-                platform::throwListIndexError(static_cast<long long>(place));
-            numbers[place++] = platform::StrToInt(digits);
+            // An address has four places: whatever follows the fourth number is ignored.
+            if (place < numbers.size())
+                numbers[place++] = platform::StrToInt(digits);
             digits.clear();
         }
     }

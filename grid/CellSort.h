@@ -8,7 +8,7 @@ namespace grid {
 
 /// The four numbers of an IP address text: digits are collected, other characters skipped; a '.' or
 /// the last character closes the current number into the next place (missing places stay 0). An empty
-/// number raises "'' ist kein gültiger Integerwert"; a fifth number raises the list index error.
+/// number raises "'' ist kein gültiger Integerwert"; numbers after the fourth are ignored.
 std::array<int, 4> ParseIPAddress(const QString& Text);
 
 /// A >= B for IP address texts, comparing the fourth numbers first, then the third, second and first.

@@ -439,8 +439,9 @@ private slots:
                                    << QStringLiteral("'' ist kein gültiger Integerwert");
         QTest::newRow("too large") << QStringLiteral("1.99999999999") << QList<int>{}
                                    << QStringLiteral("'99999999999' ist kein gültiger Integerwert");
-        QTest::newRow("fifth number") << QStringLiteral("1.2.3.4.5") << QList<int>{}
-                                      << QStringLiteral("Listenindex überschreitet das Maximum (4)");
+        QTest::newRow("fifth number raised a list index error")
+            << QStringLiteral("1.2.3.4.5") << QList<int>{1, 2, 3, 4} << none;
+        QTest::newRow("empty fifth number") << QStringLiteral("1.2.3.4..x") << QList<int>{1, 2, 3, 4} << none;
     }
     void parseIPAddress() {
         QFETCH(QString, text);
