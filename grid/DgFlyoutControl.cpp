@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
+#include <QScopeGuard>
 
 namespace grid {
 
@@ -25,8 +26,9 @@ void TDgFlyoutControl::Paint() {}
 void TDgFlyoutControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     Canvas.Begin(&painter, event->region());
+    // The canvas must not keep the painter of this paint when Paint() raises.
+    const auto endPaint = qScopeGuard([this] { Canvas.End(); });
     Paint();
-    Canvas.End();
 }
 
 TRollShadow::TRollShadow(QWidget* Owner) : TDgFlyoutControl(Owner) {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -385,8 +386,9 @@ bool TDgCustomScrollControl::DoMouseWheelUp(TShiftState Shift, const TPoint& Mou
 void TDgCustomScrollControl::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     Canvas.Begin(&painter, event->region());
+    // The canvas must not keep the painter of this paint when Paint() raises.
+    const auto endPaint = qScopeGuard([this] { Canvas.End(); });
     Paint();
-    Canvas.End();
 }
 
 void TDgCustomScrollControl::mousePressEvent(QMouseEvent* event) {
