@@ -239,8 +239,9 @@ TDgCustomScrollControl::TDgCustomScrollControl(QWidget* parent) : QAbstractScrol
 }
 
 TDgCustomScrollControl::~TDgCustomScrollControl() {
+    // The derived grid is already gone: its drag handlers must not run any more.
     if (Dragging())
-        CancelDrag();
+        TDragManager::instance().AbandonDrag();
 }
 
 int TDgCustomScrollControl::ClientWidth() const {

@@ -132,6 +132,25 @@ void TDragManager::CancelDrag() {
     Finish(nullptr, global);
 }
 
+void TDragManager::AbandonDrag() {
+    if (!IsActive())
+        return;
+    QPointer<QWidget> target = m_state == State::Dragging ? m_target : nullptr;
+    const bool targetIsSource = target && m_source && (target == m_source || m_source->isAncestorOf(target));
+    const QPoint global = m_haveLast ? m_lastGlobal : QCursor::pos();
+    m_state = State::Idle;
+    m_source = nullptr;
+    m_target = nullptr;
+    m_accepted = false;
+    SetScreenCursor(crDefault);
+    if (target && !targetIsSource) {
+        // No source: the object is half destroyed.
+        const QPoint p = target->mapFromGlobal(global);
+        if (TDragClient* client = DragClientOf(target))
+            client->DragOver(nullptr, p.x(), p.y(), TDragState::dsDragLeave);
+    }
+}
+
 void TDragManager::Finish(QWidget* dropTarget, const QPoint& global) {
     // The drag is over before the handlers run, so they may start another one.
     QPointer<QWidget> source = m_source;

@@ -46,6 +46,9 @@ public:
     void BeginDrag(QWidget* source, bool immediate, int threshold = -1);
     /// Ends a pending or running drag without a drop.
     void CancelDrag();
+    /// Forgets the drag of a source that is being destroyed: only another target hears that the drag
+    /// left it; the source's own handlers would run on a half-destroyed object, so none of them runs.
+    void AbandonDrag();
 
     State state() const { return m_state; }
     /// Pending or running.

@@ -3,6 +3,7 @@
 #include "grid/DgFlyoutControl.h"
 #include "grid/DgScrollControl.h"
 #include "platform/Colors.h"
+#include "platform/DragDrop.h"
 
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -124,6 +125,7 @@ private slots:
     void rollMarkerRegion();
     void mouseAndKeyHandlersFireEvents();
     void keyDownSwallowedByHandler();
+    void destroyedDragSourceRunsNoHandlers();
 
 private:
     std::unique_ptr<Rows> m_rows;
@@ -334,6 +336,25 @@ void TestDgScrollControl::keyDownSwallowedByHandler() {
     QCOMPARE(rows.VertScrollBar()->Position(), 0);
     QTest::keyClick(&rows, Qt::Key_PageDown);
     QVERIFY(rows.VertScrollBar()->Position() > 0);
+}
+
+// Destroying a control in the middle of its own drag ran its end-drag handler on a half-destroyed object.
+void TestDgScrollControl::destroyedDragSourceRunsNoHandlers() {
+    int endDrags = 0;
+    int dragOvers = 0;
+    m_rows->OnEndDrag = [&endDrags](QObject*, QObject*, int, int) { ++endDrags; };
+    m_rows->OnDragOver = [&dragOvers](QObject*, QObject*, int, int, TDragState, bool& accept) {
+        ++dragOvers;
+        accept = true;
+    };
+    m_rows->BeginDrag(true, -1);
+    QVERIFY(m_rows->Dragging());
+    TDragManager::instance().MouseMove(m_rows->viewport()->mapToGlobal(QPoint(20, 20)));
+    const int oversBefore = dragOvers;
+    m_rows.reset();
+    QVERIFY(!TDragManager::instance().IsActive());
+    QCOMPARE(endDrags, 0);
+    QCOMPARE(dragOvers, oversBefore);
 }
 
 QTEST_MAIN(TestDgScrollControl)
