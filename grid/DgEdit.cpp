@@ -4,6 +4,7 @@
 #include "platform/Colors.h"
 #include "platform/Conversions.h"
 #include "platform/DateTimeText.h"
+#include "platform/Rounding.h"
 #include "platform/Themes.h"
 #include "platform/ValueText.h"
 
@@ -61,7 +62,7 @@ void TDgEditInfo::paintEvent(QPaintEvent* event) {
     if (!glyph.Empty()) {
         TBitmap transparent = glyph;
         transparent.Transparent = true;
-        canvas.Draw(0, static_cast<int>(std::nearbyint((height() - glyph.Height()) / 2.0)), transparent);
+        canvas.Draw(0, static_cast<int>(Round((height() - glyph.Height()) / 2.0)), transparent);
         previewLeft = glyph.Width() + 2;
     }
     if (m_edit->ShowPreview()) {

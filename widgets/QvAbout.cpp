@@ -1,5 +1,6 @@
 #include "widgets/QvAbout.h"
 
+#include "platform/Canvas.h"
 #include "platform/Modals.h"
 
 #include <QApplication>
@@ -76,8 +77,7 @@ TQvAboutBoxForm::TQvAboutBoxForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("QvAboutBoxForm"));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
+    QFont f = platform::DefaultFont();
     f.setPixelSize(13);
     setFont(f);
     QPalette pal = palette();
@@ -165,9 +165,7 @@ QRect TQvAboutBoxDlg::placementArea(const QWidget* ownerWidget) const {
 std::unique_ptr<TQvAboutBoxForm> TQvAboutBoxDlg::buildForm() const {
     auto* ownerWidget = qobject_cast<QWidget*>(parent());
     auto form = std::make_unique<TQvAboutBoxForm>(ownerWidget);
-    QFont f = form->font();
-    f.setPixelSize(11); // 8 point
-    form->setFont(f);
+    form->setFont(platform::DefaultFont());
     form->setWindowTitle(m_title);
 
     if (m_versionInfo) {

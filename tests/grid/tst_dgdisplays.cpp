@@ -1,5 +1,6 @@
 // Cell displays and the check-box play: text flags, content size, hint mark, the check box in both looks,
 // and toggling by click and space.
+#include "PixelProbe.h"
 #include "grid/DgColumnClasses.h"
 #include "grid/DgDisplays.h"
 #include "platform/Colors.h"
@@ -12,6 +13,8 @@
 using namespace grid;
 using namespace Qt::StringLiterals;
 using namespace platform;
+using pixelprobe::at;
+using pixelprobe::whiteImage;
 
 namespace {
 
@@ -19,16 +22,6 @@ constexpr TColor kShadow = 0x404040;
 constexpr TColor kWindow = 0xF0F0F0;
 constexpr TColor kFace = 0xC8C8C8;
 constexpr TColor kText = 0x102030;
-
-QImage whiteImage(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-TColor at(const QImage& image, int x, int y) {
-    return fromQColor(QColor::fromRgb(image.pixel(x, y)));
-}
 
 /// A canvas that keeps the texts drawn on it.
 class RecordingCanvas : public TCanvas {
