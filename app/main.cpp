@@ -1,9 +1,5 @@
-#include "app/Provider.h"
-#include "app/Transponder.h"
-#include "app/Unit1.h"
-#include "app/Unit_drucken.h"
-#include "app/Unit_favs.h"
-#include "app/Unit_satsettings.h"
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
 #include "app/WebBrowser.h"
 #include "platform/Application.h"
 #include "platform/QtModals.h"
@@ -30,14 +26,11 @@ int ProgramMain(int& argc, char** argv) {
     TForm1 form;
     Form1 = &form;
     // The dialogs live as long as the main window and are reused for every opening.
-    Form_satsettings = new TForm_satsettings(&form);
-    Form_favs = new TForm_favs(&form);
-    Form_transponder = new TForm_transponder(&form);
-    Form_drucken = new TForm_drucken(&form);
-    Form_provider = new TForm_provider(&form);
+    CreateDialogs(&form);
     form.show();
     const int result = QApplication::exec();
 
+    ForgetDialogs();
     platform::setModals(nullptr);
     return result;
 }

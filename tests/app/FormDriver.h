@@ -2,7 +2,8 @@
 
 #include "ImageFixture.h"
 #include "ScriptedModals.h"
-#include "app/Unit1.h"
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
 #include "image/Tables.h"
 #include "platform/Screen.h"
 
@@ -26,9 +27,11 @@ struct FormDriver {
         image::Image().clear();
         form = std::make_unique<TForm1>();
         Form1 = form.get();
+        CreateDialogs(form.get());
         form->show();
     }
     ~FormDriver() {
+        ForgetDialogs();
         Form1 = nullptr;
         platform::setMonitorHeightOverride(0);
     }

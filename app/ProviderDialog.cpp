@@ -1,4 +1,4 @@
-#include "app/Provider.h"
+#include "app/ProviderDialog.h"
 
 TForm_provider* Form_provider = nullptr;
 

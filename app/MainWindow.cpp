@@ -1,8 +1,8 @@
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
-#include "app/Unit_drucken.h"
+#include "app/PrintDialog.h"
 #include "image/Fields.h"
 #include "image/Tables.h"
 #include "platform/IniFile.h"

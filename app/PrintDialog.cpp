@@ -1,4 +1,4 @@
-#include "app/Unit_drucken.h"
+#include "app/PrintDialog.h"
 
 TForm_drucken* Form_drucken = nullptr;
 

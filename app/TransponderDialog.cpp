@@ -1,4 +1,4 @@
-#include "app/Transponder.h"
+#include "app/TransponderDialog.h"
 
 TForm_transponder* Form_transponder = nullptr;
 

@@ -1,7 +1,7 @@
 // Loading the image, the screen fitting, saving and the backup on close.
 #include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "image/Fields.h"
 #include "image/ImageFile.h"
 #include "image/Tables.h"

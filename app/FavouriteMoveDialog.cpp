@@ -1,4 +1,4 @@
-#include "app/Unit_favs.h"
+#include "app/FavouriteMoveDialog.h"
 
 TForm_favs* Form_favs = nullptr;
 

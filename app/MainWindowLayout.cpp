@@ -1,7 +1,7 @@
 // The controls and menus of the main window, each at its designed place.
 #include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "app/WebBrowser.h"
 #include "grid/DgEdit.h"
 #include "platform/Canvas.h"

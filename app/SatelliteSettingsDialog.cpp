@@ -1,4 +1,4 @@
-#include "app/Unit_satsettings.h"
+#include "app/SatelliteSettingsDialog.h"
 
 TForm_satsettings* Form_satsettings = nullptr;
 
