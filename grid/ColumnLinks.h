@@ -2,6 +2,7 @@
 
 #include "grid/ColumnTypes.h"
 #include "platform/Rect.h"
+#include "platform/TColor.h"
 
 class QWidget;
 
@@ -48,6 +49,8 @@ public:
     /// The column whose header is under the mouse, nullptr when none.
     virtual const TDgCustomColumn* HoverColumn() const = 0;
     virtual const platform::TFont& GridFont() const = 0;
+    /// The grid's background colour (its Color).
+    virtual platform::TColor GridColor() const = 0;
     /// The widget the columns' displays paint on and open theme data for.
     virtual QWidget* GridWidget() const = 0;
     /// The grid is being built from its description; columns are not re-placed meanwhile.

@@ -20,6 +20,7 @@ public:
     const grid::TDgCustomColumn* downColumn = nullptr;
     const grid::TDgCustomColumn* hoverColumn = nullptr;
     platform::TFont font;
+    platform::TColor color = platform::clWindow;
     bool loading = false;
     bool destroying = false;
     QWidget* widget = nullptr;
@@ -63,6 +64,7 @@ public:
     const grid::TDgCustomColumn* DownColumn() const override { return downColumn; }
     const grid::TDgCustomColumn* HoverColumn() const override { return hoverColumn; }
     const platform::TFont& GridFont() const override { return font; }
+    platform::TColor GridColor() const override { return color; }
     QWidget* GridWidget() const override { return widget; }
     bool IsGridLoading() const override { return loading; }
     bool IsGridDestroying() const override { return destroying; }
