@@ -2,6 +2,7 @@
 
 #include "image/Codecs.h"
 #include "image/Fields.h"
+#include "image/LoadBackCheck.h"
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
 #include "platform/Rounding.h"
@@ -40,11 +41,15 @@ private:
     std::span<const Byte> m_bytes;
 };
 
-ImageError error(ImageError::Code code, const QString& message) { return ImageError{code, message}; }
+ImageError error(ImageError::Code code, const QString& message) {
+    return ImageError{code, message};
+}
 
 } // namespace
 
-QString wrongSizeMessage() { return QStringLiteral("Dateigröße paßt nicht ! muß 722992 bytes sein."); }
+QString wrongSizeMessage() {
+    return QStringLiteral("Dateigröße paßt nicht ! muß 722992 bytes sein.");
+}
 
 qint64 ImageFileSize(const QString& fileName) {
     const QFileInfo info(fileName);
@@ -88,10 +93,12 @@ ImageError parseImage(const QByteArray& bytes, SettingsImage& out) {
     out.TvCount = numTv;
     out.RadioCount = numChannels - numTv;
     for (int i = 0; i < numChannels; ++i)
-        out.Channels[++out.ChannelCount] = in.read<TChannelRecord, 32>(kChannelOffset + i * kChannelRecordSize);
+        out.Channels[++out.ChannelCount] =
+            in.read<TChannelRecord, 32>(kChannelOffset + i * kChannelRecordSize);
 
     for (int g = 0; g < kFavGroupCount; ++g)
-        out.FavGroups[++out.FavGroupCount] = in.read<TFavGroupRecord, 820>(kFavGroupOffset + g * kFavGroupRecordSize);
+        out.FavGroups[++out.FavGroupCount] =
+            in.read<TFavGroupRecord, 820>(kFavGroupOffset + g * kFavGroupRecordSize);
 
     // Transponders end at an all-zero record, at satellite 0 after satellite 153, or after 2645 records.
     int previousSatellite = 0;
@@ -144,8 +151,9 @@ ImageError readImageFile(const QString& fileName, SettingsImage& out) {
         return error(ImageError::Code::WrongSize, wrongSizeMessage());
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return error(ImageError::Code::ReadFailed,
-                     QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(fileName, file.errorString()));
+        return error(
+            ImageError::Code::ReadFailed,
+            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(fileName, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (bytes.size() != kImageSize)
         return error(ImageError::Code::ReadFailed,
@@ -199,6 +207,9 @@ ImageError WriteImage(const SettingsImage& img, const QString& fileName) {
     QByteArray bytes;
     if (const ImageError e = serializeImage(img, bytes))
         return e;
+    if (const QString problem = LoadBackProblem(img, bytes); !problem.isEmpty())
+        return error(ImageError::Code::WouldNotLoadBack,
+                     QStringLiteral("Speichern nicht möglich: %1 Es wurde nichts gespeichert.").arg(problem));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return error(ImageError::Code::WriteFailed,

@@ -16,7 +16,7 @@ namespace image {
 
 /// Why a load or save did not happen. The message is the German text for the user.
 struct ImageError {
-    enum class Code { None, WrongSize, BadCounts, ReadFailed, TableTooLarge, WriteFailed };
+    enum class Code { None, WrongSize, BadCounts, ReadFailed, TableTooLarge, WouldNotLoadBack, WriteFailed };
     Code code = Code::None;
     QString message;
     explicit operator bool() const { return code != Code::None; }
@@ -40,7 +40,8 @@ ImageError readImageFile(const QString& fileName, SettingsImage& out);
 /// The file bytes of the tables (722992 bytes), or an error when a table outgrew its region.
 ImageError serializeImage(const SettingsImage& img, QByteArray& out);
 
-/// Writes the image atomically: a failed write leaves an existing file as it was.
+/// Writes the image atomically: a failed write leaves an existing file as it was. Refuses tables that
+/// would load back differently from the written bytes (WouldNotLoadBack), writing nothing.
 ImageError WriteImage(const SettingsImage& img, const QString& fileName);
 
 /// Name of the backup written on close, relative to the current directory.

@@ -1,6 +1,7 @@
 #include "image/TableOps.h"
 
 #include "image/Layout.h"
+#include "image/TransponderTable.h"
 #include "platform/Modals.h"
 
 #include <vector>
@@ -211,6 +212,11 @@ bool DeleteTransponder(int t, SettingsImage& img) {
     // The transponder dialog counts a new transponder here; a deleted one is taken off again.
     if (satellite <= img.SatelliteCount && img.Satellites[satellite].NumTransponders > 0)
         --img.Satellites[satellite].NumTransponders;
+
+    // In a table not ordered by satellite the deletion can bring a satellite 0 right behind satellite
+    // 153, where a load would stop reading: ordering the table keeps every record readable.
+    if (!TransponderTableProblem(img).isEmpty())
+        OrderTranspondersBySatellite(img);
     return true;
 }
 

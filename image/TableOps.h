@@ -59,7 +59,8 @@ bool SetFavMembership(int c, int g, bool add, SettingsImage& img = Image());
 bool MoveFavEntries(int g, int c, int d, SettingsImage& img = Image());
 
 /// Removes transponder t + 1 (t is 0-based) with all its channels, renumbers the channels' transponder
-/// indexes above it and lowers its satellite's NumTransponders.
+/// indexes above it and lowers its satellite's NumTransponders. When the table was not ordered by
+/// satellite and would no longer load back whole, it is ordered by satellite (channels follow).
 bool DeleteTransponder(int t, SettingsImage& img = Image());
 
 /// Where the transponders of a satellite stand in the ordered transponder table.
