@@ -29,6 +29,11 @@ public:
     virtual void ColumnsRelayout(ColumnsChange Kind, int Constant, int Index, int Param) = 0;
     /// Repaints one band of a column.
     virtual void RefreshColumnPart(TDgCustomColumn* Column, ColumnBand Part) = 0;
+    /// A display detail of a column changed (a part's caption, colour or alignment, the wrap kind, the
+    /// slide caption); Part is the band it shows in. Without more to do, the band repaints.
+    virtual void ColumnPartChanged(TDgCustomColumn* Column, ColumnBand Part) {
+        RefreshColumnPart(Column, Part);
+    }
 
     // ---- geometry ----
 

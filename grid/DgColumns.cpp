@@ -264,7 +264,7 @@ void TDgColumns::AutoSizeColumns(TDgCustomColumn* FromColumn, bool Including) {
 
 void TDgColumns::RefreshColumnPart(TDgCustomColumn* Column, ColumnBand Part) {
     if (m_grid)
-        m_grid->RefreshColumnPart(Column, Part);
+        m_grid->ColumnPartChanged(Column, Part);
 }
 
 void TDgColumns::ColumnChanged(TDgCustomColumn* Column, ColumnChange Code, int Param) {

@@ -1,0 +1,186 @@
+#pragma once
+
+#include "grid/DgColumnClasses.h"
+#include "grid/DgColumnElements.h"
+#include "grid/DgColumns.h"
+#include "grid/DgCustomGridControl.h"
+
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+// A grid engine over a plain vector of rows, for the engine's tests and benchmarks: each row has its texts
+// (one per column in index order), a height (0: the grid's RowSize), a shown flag, a selected flag and a
+// level. Every storage read outside the rows is counted in outsideReads instead of being served.
+class VectorGrid : public grid::TDgCustomGridControl {
+public:
+    struct Row {
+        QStringList texts;
+        int height = 0;
+        bool visible = true;
+        bool selected = false;
+        int level = 0;
+    };
+
+    std::vector<Row> rows;
+    /// Storage reads of rows at or beyond RowCount (or below 0).
+    mutable int outsideReads = 0;
+
+    explicit VectorGrid(QWidget* parent = nullptr) : grid::TDgCustomGridControl(parent) {}
+    ~VectorGrid() override {
+        // The columns leave while the rows still exist; each departure drops its texts.
+        DestroyColumns();
+    }
+
+    /// Adds a text column with a header caption and a width; returns it (owned by the collection).
+    grid::TDgTextColumn* addTextColumn(const QString& caption, int width = 80) {
+        auto* column = new grid::TDgTextColumn();
+        column->Header()->SetCaption(caption);
+        column->SetWidth(width);
+        Columns()->AddColumn(column);
+        return column;
+    }
+
+    /// Replaces the rows by Count rows whose text is text(col, row) ("c,r" by default).
+    void setRows(int Count, const std::function<QString(int, int)>& text = {}) {
+        ClearRows();
+        rows.assign(static_cast<size_t>(Count), Row());
+        const int columns = Columns()->ColumnCount();
+        for (int r = 0; r < Count; ++r)
+            for (int c = 0; c < columns; ++c)
+                rows[static_cast<size_t>(r)].texts
+                    << (text ? text(c, r) : QStringLiteral("%1,%2").arg(c).arg(r));
+        recount();
+        UpdateVertScrollBar();
+        viewport()->update();
+    }
+
+    void setRowShown(int Index, bool Value) {
+        rows[static_cast<size_t>(Index)].visible = Value;
+        recount();
+        SetRowVisible(Index, Value);
+        UpdateVertScrollBar();
+    }
+
+    /// Opens Editor over (ACol, ARow) as the interaction layer does, without its events.
+    void openEditor(grid::TDgCustomEdit* Editor, int ACol, int ARow) {
+        Editor->setParent(viewport());
+        SetInplaceEditor(Editor);
+        m_cellEditing = true;
+        m_editingColumn = ACol;
+        m_editingRow = ARow;
+        PlaceInplaceEdit();
+    }
+    void setInputSelected(bool Value) { m_inputSelected = Value; }
+    void setTopRowDirect(int Row) { m_topRow = Row; }
+
+    // ---- storage ----
+
+    int RowCount() const override { return static_cast<int>(rows.size()); }
+    int GetVisibleRowCount() override { return m_shown; }
+    int GetFirstVisibleRow() override {
+        for (int i = 0; i < RowCount(); ++i)
+            if (rows[static_cast<size_t>(i)].visible)
+                return i;
+        return -1;
+    }
+    int GetLastVisibleRow() override {
+        for (int i = RowCount() - 1; i >= 0; --i)
+            if (rows[static_cast<size_t>(i)].visible)
+                return i;
+        return -1;
+    }
+    int RowHeight(int Index) override {
+        const Row* row = at(Index);
+        return row && row->height > 0 ? row->height : RowSize();
+    }
+    int RowLevel(int Index) override {
+        const Row* row = at(Index);
+        return row ? row->level : 0;
+    }
+    bool RowVisible(int Index) override {
+        const Row* row = at(Index);
+        return row ? row->visible : true;
+    }
+    bool Selected(int Index) override {
+        const Row* row = at(Index);
+        return row && row->selected;
+    }
+    void SetSelected(int Index, bool Value) override {
+        if (Index >= 0 && Index < RowCount())
+            rows[static_cast<size_t>(Index)].selected = Value;
+    }
+    void SelectRange(int FromRow, int ToRow, bool Value) override {
+        for (int i = std::max(FromRow, 0); i <= ToRow && i < RowCount(); ++i)
+            rows[static_cast<size_t>(i)].selected = Value;
+    }
+    QString GetCellText(int ACol, int ARow) override {
+        const Row* row = at(ARow);
+        return row && ACol >= 0 && ACol < row->texts.size() ? row->texts[ACol] : QString();
+    }
+    QString GetCellDisplayText(int ACol, int ARow) override { return GetCellText(ACol, ARow); }
+    void GetCellValue(int ACol, int ARow, grid::TCellInfo& Value) override {
+        Value.AsString = GetCellText(ACol, ARow);
+    }
+    void SetCellText(int ACol, int ARow, const QString& Value) override {
+        if (at(ARow) && ACol >= 0 && ACol < rows[static_cast<size_t>(ARow)].texts.size())
+            rows[static_cast<size_t>(ARow)].texts[ACol] = Value;
+    }
+    int AddRow(int Count) override {
+        for (int i = 0; i < Count; ++i) {
+            Row row;
+            for (int c = 0; c < Columns()->ColumnCount(); ++c)
+                row.texts << QString();
+            rows.push_back(row);
+        }
+        recount();
+        return RowCount() - 1;
+    }
+    void ExchangeRows(int Index1, int Index2) override {
+        std::swap(rows[static_cast<size_t>(Index1)], rows[static_cast<size_t>(Index2)]);
+    }
+    void CalculateFooters() override {}
+    void SetRowHeight(int Index, int Value) override {
+        if (at(Index))
+            rows[static_cast<size_t>(Index)].height = Value;
+        grid::TDgCustomGridControl::SetRowHeight(Index, Value);
+    }
+
+    /// The storage's preparation: the engine's, then the cell's text handed to the display.
+    bool PrepareCellCanvas(int ACol, int ARow, grid::TCellState CellState) override {
+        grid::TDgCustomGridControl::PrepareCellCanvas(ACol, ARow, CellState);
+        grid::TColumnDisplay* display = Columns()->ColumnItem(ACol)->Display();
+        display->AsString = GetCellText(ACol, ARow);
+        return true;
+    }
+
+    /// The columns' texts follow the collection, as a cell store's column lists do.
+    void ColumnsChanged(grid::ColumnsChange Kind, int Constant, int Index, int Param) override {
+        for (Row& row : rows) {
+            if (Kind == grid::ColumnsChange::Added)
+                row.texts << QString();
+            else if (Index >= 0 && Index < row.texts.size())
+                row.texts.removeAt(Index);
+        }
+        grid::TDgCustomGridControl::ColumnsChanged(Kind, Constant, Index, Param);
+    }
+
+    using grid::TDgCustomGridControl::UpdateLineSizes;
+
+private:
+    const Row* at(int Index) const {
+        if (Index < 0 || Index >= RowCount()) {
+            ++outsideReads;
+            return nullptr;
+        }
+        return &rows[static_cast<size_t>(Index)];
+    }
+    void recount() {
+        m_shown =
+            static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.visible; }));
+    }
+
+    int m_shown = 0;
+};
