@@ -27,6 +27,8 @@ public:
     std::vector<Row> rows;
     /// Storage reads of rows at or beyond RowCount (or below 0).
     mutable int outsideReads = 0;
+    /// Row height, shown and selected queries, of any row.
+    mutable long rowQueries = 0;
 
     explicit VectorGrid(QWidget* parent = nullptr) : grid::TDgCustomGridControl(parent) {}
     ~VectorGrid() override {
@@ -93,6 +95,7 @@ public:
         return -1;
     }
     int RowHeight(int Index) override {
+        ++rowQueries;
         const Row* row = at(Index);
         return row && row->height > 0 ? row->height : RowSize();
     }
@@ -101,10 +104,12 @@ public:
         return row ? row->level : 0;
     }
     bool RowVisible(int Index) override {
+        ++rowQueries;
         const Row* row = at(Index);
         return row ? row->visible : true;
     }
     bool Selected(int Index) override {
+        ++rowQueries;
         const Row* row = at(Index);
         return row && row->selected;
     }
