@@ -18,44 +18,17 @@ qint64 anchorKey(qint64 value, qsizetype digits, QChar letter) {
 
 } // namespace
 
-QString markerText(Marker marker) {
-    switch (marker) {
-    case Marker::Homewin:
-        return QStringLiteral("homewin");
-    case Marker::Dvb:
-        return QStringLiteral("DVB");
-    case Marker::ItalicOpen:
-        return QStringLiteral("<i>");
-    case Marker::ItalicClose:
-        return QStringLiteral("</i>");
-    case Marker::BoldOpen:
-        return QStringLiteral("<b>");
-    case Marker::BoldClose:
-        return QStringLiteral("</b>");
-    case Marker::Registered:
-        return QStringLiteral("\u00AE");
-    case Marker::WhiteRow:
-        return QStringLiteral("bgcolor=\"#ffffff\"");
-    case Marker::FontSize:
-        return QStringLiteral("font size");
-    case Marker::FontSize2:
-        return QStringLiteral("font size=2");
-    case Marker::TdBgcolor:
-        return QStringLiteral("td bgcolor");
-    case Marker::DarkGreen:
-        return QStringLiteral("darkgreen");
-    case Marker::RowEnd:
-        return QStringLiteral("</tr");
-    case Marker::Less:
-        return QStringLiteral("<");
-    case Marker::Greater:
-        return QStringLiteral(">");
-    case Marker::At:
-        return QStringLiteral("@");
-    case Marker::Count:
-        break;
-    }
-    return {};
+const QString& markerText(Marker marker) {
+    static const std::array<QString, static_cast<std::size_t>(Marker::Count)> texts = {
+        QStringLiteral("homewin"),    QStringLiteral("DVB"),
+        QStringLiteral("<i>"),        QStringLiteral("</i>"),
+        QStringLiteral("<b>"),        QStringLiteral("</b>"),
+        QStringLiteral("\u00AE"),     QStringLiteral("bgcolor=\"#ffffff\""),
+        QStringLiteral("font size"),  QStringLiteral("font size=2"),
+        QStringLiteral("td bgcolor"), QStringLiteral("darkgreen"),
+        QStringLiteral("</tr"),       QStringLiteral("<"),
+        QStringLiteral(">"),          QStringLiteral("@")};
+    return texts.at(static_cast<std::size_t>(marker));
 }
 
 ListingPage::ListingPage(QString text) : m_lines(std::move(text)) {}

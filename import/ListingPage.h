@@ -33,7 +33,7 @@ enum class Marker {
 };
 
 /// The text of a marker.
-QString markerText(Marker marker);
+const QString& markerText(Marker marker);
 
 /// One fetched page: its text (positions are 0-based), its display lines and its marker positions.
 /// Markers and anchors are collected on first use; the page is immutable otherwise.

@@ -164,6 +164,8 @@ private slots:
                                     << one(u"11034 V|27500|3/4|1|1019||||"_qs);
         QTest::newRow("letter on the next line") << QStringList{u"xx 11034"_qs, u" V</b>"_qs, rate, ids}
                                                  << false << one(u"11034 V|27500|3/4|1|1019||||"_qs);
+        QTest::newRow("frequency ends its line")
+            << QStringList{u"x 11034 V"_qs, rate, ids} << false << one(u"11034 V|27500|3/4|1|1019||||"_qs);
         QTest::newRow("letter in the last line")
             << QStringList{u"x 11034"_qs, u" V"_qs} << false << QStringList();
         QTest::newRow("two on one line")
