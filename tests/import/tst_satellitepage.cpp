@@ -76,7 +76,7 @@ private slots:
         QVERIFY(store.line(lines.size() + 5).isEmpty());
     }
 
-    // Rows of one transponder block, the Part's patterns varied one at a time.
+    // Rows of one transponder block, the page's patterns varied one at a time.
     void transponderRow_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<bool>("cBand");
