@@ -23,7 +23,8 @@ test: build-test
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=ON
 	cmake --build build-bench -j $(JOBS)
-	for b in build-bench/bench/bench_*; do $$b; done
+	# Only the benchmark executables: the folder also holds their *_autogen directories.
+	for b in build-bench/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
 
 clean:
 	rm -rf build build-test build-bench

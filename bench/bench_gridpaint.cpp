@@ -1,0 +1,125 @@
+// Painting one 800 x 600 grid viewport offscreen for a grid of 23 columns with 20000 rows and with 100
+// rows, beside QTableView over QStandardItemModel with the same columns and texts; then scrolling each by a
+// page and repainting what the scroll uncovered. The grid's paint must not grow with its rows.
+#include "VectorGrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+constexpr int kColumns = 23;
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+QString cellText(int col, int row) {
+    if (col == 0)
+        return QString::number(row + 1);
+    if (col < 14)
+        return QStringLiteral("Sender %1 / %2").arg(row).arg(col);
+    return (row + col) % 3 == 0 ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+std::unique_ptr<VectorGrid> makeGrid(int rows) {
+    auto grid = std::make_unique<VectorGrid>();
+    grid->resize(kWidth, kHeight);
+    for (int c = 0; c < kColumns; ++c)
+        grid->addTextColumn(QStringLiteral("Spalte %1").arg(c), c == 0 ? 50 : 70);
+    grid->SetOptions(grid::TGridOption::goHeader | grid::TGridOption::goGrid |
+                     grid::TGridOption::goSelectFullRow);
+    grid->setRows(rows, cellText);
+    grid->AssignSelectedCell(0, rows - 1);
+    grid->rows.back().selected = true;
+    return grid;
+}
+
+std::unique_ptr<QTableView> makeTable(QStandardItemModel& model, int rows) {
+    model.setColumnCount(kColumns);
+    model.setRowCount(rows);
+    for (int c = 0; c < kColumns; ++c)
+        model.setHorizontalHeaderItem(c, new QStandardItem(QStringLiteral("Spalte %1").arg(c)));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            model.setItem(r, c, new QStandardItem(cellText(c, r)));
+    auto view = std::make_unique<QTableView>();
+    view->setModel(&model);
+    view->resize(kWidth, kHeight);
+    view->verticalHeader()->setDefaultSectionSize(16);
+    view->verticalHeader()->hide();
+    for (int c = 0; c < kColumns; ++c)
+        view->setColumnWidth(c, c == 0 ? 50 : 70);
+    view->selectRow(rows - 1);
+    return view;
+}
+
+void GridPaint(benchmark::State& state) {
+    auto grid = makeGrid(static_cast<int>(state.range(0)));
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        grid->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void TablePaint(benchmark::State& state) {
+    QStandardItemModel model;
+    auto view = makeTable(model, static_cast<int>(state.range(0)));
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        view->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// The window shows the widget; a page down moves the pixels and the uncovered strip is painted.
+void GridScrollPage(benchmark::State& state) {
+    auto grid = makeGrid(static_cast<int>(state.range(0)));
+    grid->show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        if (grid->VertScrollBar()->IsLast())
+            grid->VertScrollBar()->First();
+        grid->VertScrollBar()->PageDown();
+        QCoreApplication::processEvents();
+    }
+}
+
+void TableScrollPage(benchmark::State& state) {
+    QStandardItemModel model;
+    auto view = makeTable(model, static_cast<int>(state.range(0)));
+    view->show();
+    QCoreApplication::processEvents();
+    QScrollBar* bar = view->verticalScrollBar();
+    for (auto _ : state) {
+        if (bar->value() == bar->maximum())
+            bar->setValue(0);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+BENCHMARK(GridPaint)->Arg(20000)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TablePaint)->Arg(20000)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GridScrollPage)->Arg(20000)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TableScrollPage)->Arg(20000)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    // Offscreen: the benchmark needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
