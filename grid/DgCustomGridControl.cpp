@@ -509,6 +509,8 @@ void TDgCustomGridControl::ClearRows() {
     m_topRow = 0;
     m_selectedColumn = 0;
     m_selectedRow = -1;
+    m_selectionAnchor = -1;
+    m_rangeSelecting = false;
     EndEditing();
 }
 
@@ -518,8 +520,13 @@ void TDgCustomGridControl::ClearSelection() {
             SetSelected(i, false);
 }
 
-void TDgCustomGridControl::DeleteRow(int) {
+void TDgCustomGridControl::DeleteRow(int Index) {
     EndEditing();
+    // The anchor of a Shift selection follows its row; deleting the anchor row leaves none.
+    if (Index == m_selectionAnchor)
+        m_selectionAnchor = -1;
+    else if (Index < m_selectionAnchor)
+        --m_selectionAnchor;
 }
 
 void TDgCustomGridControl::InsertRow(int Index) {
@@ -544,65 +551,6 @@ void TDgCustomGridControl::RefreshAll() {
 void TDgCustomGridControl::AssignSelectedCell(int ACol, int ARow) {
     m_selectedColumn = ACol;
     m_selectedRow = ARow;
-}
-
-void TDgCustomGridControl::EndEditing() {
-    if (m_inplaceEdit)
-        m_inplaceEdit->hide();
-    if (m_cellEditing)
-        RefreshCell(m_editingColumn, m_editingRow);
-    else if (m_inputEditing && m_columns->IsValidColumnIndex(m_inputColumn))
-        RefreshColumnPart(m_columns->ColumnItem(m_inputColumn), ColumnBand::Input);
-    if (m_cellEditing && OnEditExit)
-        OnEditExit(this);
-    m_cellEditing = false;
-    m_inputEditing = false;
-    m_editingColumn = -1;
-    m_editingRow = -1;
-    if (m_inputColumn >= 0) {
-        if (m_columns->IsValidColumnIndex(m_inputColumn))
-            m_columns->ColumnItem(m_inputColumn)->SetEditing(false);
-        m_inputColumn = -1;
-    }
-    m_inplaceEdit = nullptr;
-}
-
-void TDgCustomGridControl::PlaceInplaceEdit() {
-    TDgCustomEdit* editor = m_inplaceEdit;
-    if (!editor || m_destroying)
-        return;
-    const TRect cells = GetCellsRect();
-    TRect r;
-    if (m_cellEditing) {
-        if (!m_columns->IsValidColumnIndex(m_editingColumn) || m_editingRow < 0 || m_editingRow >= RowCount())
-            return;
-        GetCellRect(m_editingColumn, m_editingRow, r);
-        m_columns->ColumnItem(m_editingColumn)->AdjustLevelRect(RowLevel(m_editingRow), r);
-        r.Left += m_lineSizes[0];
-        r.Right -= m_lineSizes[2];
-        if (!m_options.testFlag(TGridOption::goGrid))
-            r.Right -= 1;
-        // A cell scrolled off the page has no place for its editor.
-        if (r.Top < cells.Top || r.Top >= cells.Bottom) {
-            editor->hide();
-            return;
-        }
-    } else if (m_inputEditing && m_columns->IsValidColumnIndex(m_inputColumn)) {
-        r = GetInputCellRect(m_columns->ColumnItem(m_inputColumn));
-    } else {
-        return;
-    }
-    r = InflateRect(r, -1, -1);
-    r.Left = std::max({r.Left, 0, cells.Left});
-    QWidget* parent = editor->parentWidget();
-    QPoint at = r.TopLeft();
-    if (parent && parent != viewport())
-        at = parent->mapFromGlobal(viewport()->mapToGlobal(at));
-    editor->hide();
-    editor->setGeometry(QRect(at, QSize(std::max(r.Width(), 0), std::max(r.Height(), 0))));
-    editor->show();
-    editor->setFocus(Qt::OtherFocusReason);
-    editor->update();
 }
 
 } // namespace grid

@@ -324,6 +324,77 @@ public:
     bool IsGridLoading() const override { return m_loading; }
     bool IsGridDestroying() const override { return m_destroying; }
 
+    // ---- selection and editing ----
+    // The selection, navigation, in-place editing, input line and row operations of the engine
+    // (DgGridSelection.cpp and DgGridEditing.cpp).
+
+    /// Column and row inside the grid.
+    bool IsValidCell(int ACol, int ARow) const;
+    /// The column at Index, nullptr outside the collection.
+    TDgCustomColumn* ColumnAt(int Index) const;
+    /// Selects a cell: OnBeforeSelect may refuse it; Ctrl and Shift make multi-row selections with
+    /// goSelectFullRow and goMultiSelect; a plain selection with ResetRange ends a multi-row one. A row
+    /// outside -1 .. RowCount - 1 is ignored.
+    virtual void SelectCell(int ACol, int ARow, platform::TShiftState Shift, bool ResetRange);
+    /// Nothing without rows or outside -1 .. RowCount - 1 (no clamping); leaves the input line.
+    virtual void SetSelectedRow(int Value);
+    /// Nothing without columns or outside them.
+    void SetSelectedColumn(int Value);
+    /// Deselects every row, ends range selecting; the selected cell becomes (0, -1).
+    void ClearMultiSelection();
+    /// Moves the selection into the input line (deselecting the selected row) or out of it (ending an
+    /// edit).
+    void SetInputSelected(bool Value);
+    virtual void SelectNextRow(platform::TShiftState Shift, bool Wrap);
+    virtual void SelectPreviousRow(platform::TShiftState Shift);
+    virtual void SelectFirstRow(platform::TShiftState Shift);
+    virtual void SelectLastRow(platform::TShiftState Shift);
+    /// |Delta| shown rows down (up for a negative Delta), within the first and last shown row.
+    void MoveSelection(int Delta);
+    void SelectNextColumn();
+    void SelectPreviousColumn();
+    /// The next cell in reading order; past the last column the first column of the next row.
+    void SelectNextCell(bool Wrap);
+    void SelectPreviousCell();
+    /// Fires OnRowMove; returns its Accept.
+    bool DoRowMove(int FromPos, int ToPos);
+
+    /// Opens the column's editor on the cell with Text, or the cell's text when Text is empty.
+    virtual void EditCell(int ACol, int ARow, const QString& Text);
+    /// Opens the editor on the cell and types Key into it.
+    void EditCellByKey(int ACol, int ARow, QChar Key);
+    /// Selects the column's input cell and opens the editor on it with Text, or its InputValue.
+    void EditInput(TDgCustomColumn* Column, const QString& Text);
+    void EditInputByKey(int ACol, QChar Key);
+    /// Takes the editor's value: into the cell (OnEditAccept may refuse it) or into the column's
+    /// InputValue. Returns whether a value was taken. The editor stays open.
+    virtual bool ApplyEdit();
+    /// Turns the input line into a new row (OnInputAccept may refuse it).
+    virtual void AcceptInput();
+    /// Points the editor's change, focus and key events at the grid.
+    virtual void ConnectInplaceEdit();
+    /// Makes Editor the grid's editor: its OnChange cleared, the grid as parent, an empty text, the
+    /// grid's WantTabs.
+    void SetInplaceEdit(TDgCustomEdit* Editor);
+    bool IgnoreEditorChange() const { return m_ignoreEditorChange; }
+
+protected:
+    // The editor's events while it is connected to the grid.
+    void InplaceEditChange();
+    void InplaceEditEnterExit();
+    void InplaceEditKeyDown(int& Key, platform::TShiftState Shift);
+    void InplaceEditKeyPress(QChar& Key);
+    void InplaceEditKeyUp(int& Key, platform::TShiftState Shift);
+    /// Types Key into the editor as a key event, without passing it to the grid's key handlers again.
+    void TypeIntoEditor(QChar Key);
+    /// The column's own editor or InplaceEdit made the grid's editor, as EditCell and EditInput choose it.
+    TDgCustomEdit* ChooseEditor(TDgCustomColumn* Column, bool Input, int ACol, int ARow);
+    /// The editor's text finished: caret to the end or, with coEditorAutoSelect, all text selected.
+    void PlaceCaret(TDgCustomColumn* Column);
+    /// Set while a key the grid already handled is typed into the editor.
+    bool m_typingIntoEditor = false;
+
+public:
     // ---- events ----
 
     TEditEvent OnAfterEdit;
