@@ -4,6 +4,8 @@
 #include "platform/Rect.h"
 #include "platform/TColor.h"
 
+#include <QString>
+
 class QWidget;
 
 // The header styles: everything the grid paints outside its data cells (column headers and footers, the
@@ -70,9 +72,11 @@ public:
     virtual void PaintBandFiller(const platform::TRect& Rect);
     /// The indicator column's piece of the header and input bands (Kind 0) or the footer band (Kind 1).
     virtual void PaintIndicatorCorner(const platform::TRect& Rect, int Kind);
-    /// A footer cell; with Divider it is framed by a clBtnFace line at the bottom and right.
+    /// A footer cell; with Divider it is framed by a clBtnFace line at the bottom and right. The text is
+    /// kept inside Rect and the canvas's clip.
     virtual void PaintFooter(const TDgCustomColumn& Column, const platform::TRect& Rect, bool Divider);
-    /// The background (when PaintBackground) and then the content of a header cell.
+    /// The background (when PaintBackground) and then the content of a header cell, both kept inside
+    /// Rect and the canvas's clip.
     virtual void PaintColumnHeader(const TDgCustomColumn& Column, const platform::TRect& Rect);
     /// The base paints no background.
     virtual void PaintHeaderBackground(const TDgCustomColumn& Column, const platform::TRect& Rect);
@@ -102,6 +106,10 @@ protected:
     void DrawHeaderText(const QString& Text, const platform::TRect& Rect, bool MultiLine);
     /// A one-pixel line from (X1, Y1) to (X2, Y2), leaving out the last point.
     void Line(int X1, int Y1, int X2, int Y2, platform::TColor Color);
+    /// Fills the rectangle with a solid brush of the colour.
+    void Fill(const platform::TRect& Rect, platform::TColor Color);
+    /// The footer's text: TextBefore, the caption (formatted by the footer's mask) and TextAfter.
+    static QString FooterText(const TDgCustomColumn& Column);
     /// The canvas the display paints on, or a measuring one with the grid font when none is stored.
     platform::TCanvas& Surface();
 
