@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WebBrowser.h"
 #include "platform/Environment.h"
 
 #include <QMainWindow>
@@ -109,7 +110,7 @@ public:
 
     // Tab "Lyngsat-Seiten".
     QWidget* TabSheet_lyngsat_seiten = nullptr;
-    QWidget* WebBrowser1 = nullptr;
+    WebBrowserHost* WebBrowser1 = nullptr;
 
     // Main menu (the window's menu bar, hidden until a load completes).
     QMenu* File1 = nullptr;

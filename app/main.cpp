@@ -1,10 +1,9 @@
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
-#include "app/WebBrowser.h"
+#include "app/WebEngineLoader.h"
 #include "platform/Application.h"
 #include "platform/QtModals.h"
 
-#include <QWebEngineView>
 #include <unistd.h>
 
 namespace {
@@ -12,7 +11,8 @@ namespace {
 /// The entry point: the application, the main window and the five dialogs, then the message loop
 /// until the main window closes. No command-line argument is read.
 int ProgramMain(int& argc, char** argv) {
-    // The web view needs both before the application object exists; as root its sandbox cannot start.
+    // The web view, loaded later with the browser tab, needs both before the application object
+    // exists; as root its sandbox cannot start.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -21,7 +21,7 @@ int ProgramMain(int& argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Kanaleditor"));
     platform::QtModals modals;
     platform::setModals(&modals);
-    setWebBrowserFactory([](QWidget* parent) { return new QWebEngineView(parent); });
+    setWebBrowserFactory(webEngineModuleFactory(QCoreApplication::applicationDirPath()));
 
     TForm1 form;
     Form1 = &form;
