@@ -39,6 +39,7 @@ void TForm1::connectHandlers() {
     connect(ber1, &QAction::triggered, this, &TForm1::ber1Click);
     connect(Drucken1, &QAction::triggered, this, &TForm1::Drucken1Click);
     connect(Favumbenennen1, &QAction::triggered, this, &TForm1::Favumbenennen1Click);
+    connect(Verschieben1, &QAction::triggered, this, &TForm1::Verschieben1Click);
     RadioGroup_fav->OnClick = [this] { radiogroup_favclick(); };
     RadioGroup_filter->OnClick = [this] { radiogroup_favclick(); };
     RadioGroup_tuner->OnClick = [this] { radiogroup_favclick(); };

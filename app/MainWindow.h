@@ -4,6 +4,7 @@
 #include "platform/Environment.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <memory>
 
 class QAction;
@@ -150,6 +151,8 @@ public:
     void Drucken1Click();
     /// Favourite pop-up "Fav umbenennen".
     void Favumbenennen1Click();
+    /// Favourite pop-up "Verschieben...": fills and opens the move dialog for the selected group.
+    void Verschieben1Click();
     /// The close handler: writes the backup image when the rule asks for it.
     void FormClose();
 
@@ -169,6 +172,9 @@ public:
     /// box "anpassen an Bildschirmauflösung" is ticked.
     void fitToScreen();
     bool screenFitted() const { return m_screenFitted; }
+
+    /// The names in the channel grid's "Channel" column, in row order (what "Drucken" prints).
+    QStringList channelGridNames() const;
 
     /// Sets the caption of the favourite column of group g (1..9) in the channel and comparison grids.
     void setFavColumnCaption(int g, const QString& caption);
