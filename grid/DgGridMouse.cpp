@@ -65,6 +65,9 @@ void TDgCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 void TDgCustomGrid::DoubleClickDown(int X, int Y) {
+    // The first click's release ended its resize and forgot the border; the mouse is still over it.
+    if (!m_borderColumn && HitTest(X, Y) == TGridHitPart::Header)
+        m_borderColumn = ColumnBorderAtPos(X);
     if (m_borderColumn && (m_borderColumn->GetColumnTraits() & trait::SizeToContentOnBorder)) {
         AutoSizeColumn(m_borderColumn->Index(), 1, 5);
         m_borderColumn = nullptr;

@@ -90,6 +90,8 @@ private slots:
     void headerClicks();
     void headerPressReleasedElsewhere();
     void headerDoubleClick();
+    void borderDoubleClick();
+    void modesAbandoned();
     void headerWithoutClick();
     void columnFreedByHeaderClick();
     void clickEdits_data();
@@ -157,6 +159,41 @@ void TestDgCustomGrid::headerDoubleClick() {
     form.doubleClick(form.cell(2, 3));
     QStringList log = form.grid->take();
     QVERIFY(log.contains(u"dblclick 2 3"_s));
+}
+
+void TestDgCustomGrid::borderDoubleClick() {
+    Form form(GO::goHeader, 5);
+    form.grid->rows[2].texts[0] = u"a text much wider than eighty pixels"_s;
+    const int edge = form.grid->Columns()->ColumnItem(0)->Width();
+    QTest::mousePress(form.view(), Qt::LeftButton, {}, QPoint(edge - 1, 9));
+    QVERIFY(form.grid->ColumnResizing());
+    QCOMPARE(form.grid->ResizingColumn(), form.grid->Columns()->ColumnItem(0));
+    QTest::mouseRelease(form.view(), Qt::LeftButton, {}, QPoint(edge - 1, 9));
+    QVERIFY(!form.grid->ColumnResizing());
+    QVERIFY(!form.grid->ResizingColumn());
+    form.doubleClick(QPoint(edge - 1, 9));
+    QVERIFY(form.grid->Columns()->ColumnItem(0)->Width() > 80);
+    QCOMPARE(form.grid->take(), QStringList());
+}
+
+void TestDgCustomGrid::modesAbandoned() {
+    Form form(GO::goHeader, 5);
+    QTest::mousePress(form.view(), Qt::LeftButton, {}, form.header(1));
+    QVERIFY(form.grid->HeaderPressed());
+    form.other->setFocus();
+    QVERIFY(!form.grid->HeaderPressed());
+    QVERIFY(!form.grid->DownColumn());
+    QVERIFY(!form.grid->ClickColumn());
+    QTest::mouseRelease(form.view(), Qt::LeftButton, {}, form.header(1));
+    QCOMPARE(form.grid->take(), QStringList());
+    // The application's deactivation forgets the press as well.
+    form.grid->setFocus();
+    QTest::mousePress(form.view(), Qt::LeftButton, {}, form.header(1));
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    QVERIFY(!form.grid->DownColumn());
+    QCOMPARE(form.grid->MouseDownPoint(), TPoint(-1, -1));
+    QTest::mouseRelease(form.view(), Qt::LeftButton, {}, form.header(1));
+    QCOMPARE(form.grid->take(), QStringList());
 }
 
 void TestDgCustomGrid::headerWithoutClick() {

@@ -52,6 +52,7 @@ private slots:
     void startText();
     void leaveKeys_data();
     void leaveKeys();
+    void keysReachTheGridOnce();
     void escClearEdit();
     void editAcceptVeto();
     void refusedEdits();
@@ -157,6 +158,23 @@ void TestDgGridEdit::leaveKeys() {
     // Leaving an edit by a key gives the focus back to the grid.
     if (how != u"focus")
         QVERIFY(form.grid->hasFocus());
+}
+
+void TestDgGridEdit::keysReachTheGridOnce() {
+    Form form;
+    form.grid->OnKeyDown = [&](QObject*, int& Key, TShiftState) { form.grid->log << u"down %1"_s.arg(Key); };
+    form.grid->OnKeyPress = [&](QObject*, QChar& Key) { form.grid->log << u"press "_s + Key; };
+    form.grid->SetSelectedRow(1);
+    form.grid->take();
+    // The key that starts an edit is typed into the editor without reaching the grid a second time.
+    QTest::keyClick(form.grid, Qt::Key_Q);
+    QCOMPARE(form.editor()->Text(), u"q"_s);
+    QCOMPARE(form.grid->take(),
+             (QStringList{u"down 81"_s, u"press q"_s, u"beforeedit 0 1"_s, u"edit 0 1 q"_s}));
+    QTest::keyClick(form.editor(), Qt::Key_W);
+    QCOMPARE(form.grid->take(), (QStringList{u"down 87"_s, u"press w"_s, u"edit 0 1 qw"_s}));
+    QTest::keyClick(form.editor(), Qt::Key_Escape);
+    QCOMPARE(form.grid->take(), (QStringList{u"exit"_s, u"down 27"_s, u"press "_s + QChar(27)}));
 }
 
 void TestDgGridEdit::escClearEdit() {
