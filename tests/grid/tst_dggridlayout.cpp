@@ -74,6 +74,8 @@ private slots:
     void freeingGridWithSortedColumnAndOpenEditor();
     void freedEditorAndColumnLeaveNoDanglingReference();
     void autoSizeColumnMeasuresHeaderAndCells();
+    void invalidationsAreNarrow_data();
+    void invalidationsAreNarrow();
 };
 
 void TestDgGridLayout::lineSizes_data() {
@@ -516,6 +518,82 @@ void TestDgGridLayout::autoSizeColumnMeasuresHeaderAndCells() {
     grid->AutoRowHeight(1);
     QCOMPARE(height, 16);
     SetThemeActive(true);
+}
+
+namespace {
+
+/// Collects the regions the viewport is asked to paint.
+class PaintRegions : public QObject {
+public:
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+void TestDgGridLayout::invalidationsAreNarrow_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QList<QRect>>("rects");
+    // Indicator 12, header 0..18, input 18..41, cells 41..177 (rows of 16 and a line), footer 177..200.
+    QTest::newRow("row") << u"row 2"_s << QList<QRect>{{0, 75, 252, 17}};
+    QTest::newRow("row frame") << u"frame 2"_s
+                               << QList<QRect>{
+                                      {0, 75, 252, 1}, {0, 91, 252, 1}, {0, 76, 1, 15}, {251, 76, 1, 15}};
+    QTest::newRow("row off the page") << u"row 9"_s << QList<QRect>{};
+    QTest::newRow("row indicator") << u"indicator 2"_s << QList<QRect>{{0, 75, 12, 17}};
+    QTest::newRow("row line") << u"line 2"_s << QList<QRect>{{0, 90, 252, 2}};
+    QTest::newRow("rows") << u"rows 4 2"_s << QList<QRect>{{0, 75, 252, 51}};
+    QTest::newRow("rows to the bottom") << u"from 7 9"_s << QList<QRect>{{0, 160, 252, 17}};
+    QTest::newRow("cell") << u"cell 1 2"_s << QList<QRect>{{92, 75, 81, 17}};
+    QTest::newRow("cell outside") << u"cell 3 2"_s << QList<QRect>{};
+    QTest::newRow("footer") << u"area 2"_s << QList<QRect>{{12, 177, 240, 23}};
+    QTest::newRow("input band") << u"area 5"_s << QList<QRect>{{12, 18, 240, 23}};
+    QTest::newRow("header of a column") << u"part 1 3"_s << QList<QRect>{{92, 0, 80, 18}};
+    QTest::newRow("cells of a column") << u"part 1 1"_s << QList<QRect>{{92, 41, 80, 136}};
+    QTest::newRow("input value") << u"input 1"_s << QList<QRect>{{92, 18, 80, 23}};
+}
+
+void TestDgGridLayout::invalidationsAreNarrow() {
+    QFETCH(QString, action);
+    QFETCH(QList<QRect>, rects);
+    auto grid = makeGrid(GO::goHeader | GO::goGrid | GO::goIndicator | GO::goFooter | GO::goInput, 10);
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->GetCellsRect(), TRect(12, 41, 252, 177));
+    PaintRegions regions;
+    grid->viewport()->installEventFilter(&regions);
+    const QStringList words = action.split(u' ');
+    const int a = words.value(1).toInt();
+    const int b = words.value(2).toInt();
+    if (words[0] == u"row"_s)
+        grid->RefreshRow(a, false);
+    else if (words[0] == u"frame"_s)
+        grid->RefreshRow(a, true);
+    else if (words[0] == u"indicator"_s)
+        grid->RefreshRowIndicator(a);
+    else if (words[0] == u"line"_s)
+        grid->RefreshRowLine(a);
+    else if (words[0] == u"rows"_s)
+        grid->RefreshRows(a, b);
+    else if (words[0] == u"from"_s)
+        grid->RefreshRowsFrom(a, b);
+    else if (words[0] == u"cell"_s)
+        grid->RefreshCell(a, b);
+    else if (words[0] == u"area"_s)
+        grid->RefreshArea(static_cast<TGridArea>(a));
+    else if (words[0] == u"part"_s)
+        grid->RefreshColumnPart(grid->Columns()->ColumnItem(a), static_cast<ColumnBand>(b));
+    else
+        grid->Columns()->ColumnItem(a)->SetInputValue(u"neu"_s);
+    QCoreApplication::processEvents();
+    QRegion expected;
+    for (const QRect& r : rects)
+        expected += r;
+    QCOMPARE(regions.region, expected);
 }
 
 QTEST_MAIN(TestDgGridLayout)
