@@ -309,6 +309,20 @@ void TDgCustomGridControl::AfterScroll(TScrollBarKind Kind) {
         return;
     if (m_options.testFlag(TGridOption::goSelectFullRow))
         InvalidateFocusFrame();
+    // The band separators are drawn shifted by the scroll position also under the fixed columns, which
+    // do not move with the pixels.
+    const int left = CellsBandLeft();
+    const int fixedRight = GetScrollableRect().Left;
+    if (fixedRight > left) {
+        if (m_options.testFlag(TGridOption::goInput)) {
+            const TRect band = GetInputRect();
+            RefreshRect(TRect(left, band.Top + m_inputSize, fixedRight, band.Bottom));
+        }
+        if (m_options.testFlag(TGridOption::goFooter)) {
+            const TRect band = GetFooterRect();
+            RefreshRect(TRect(left, band.Top, fixedRight, band.Top + 4));
+        }
+    }
     PlaceInplaceEdit();
 }
 

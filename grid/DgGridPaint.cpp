@@ -463,6 +463,8 @@ void TDgCustomGridControl::PaintColumnParts() {
         TRect clip = rect;
         if (!fixed)
             clip.Left = std::max(clip.Left, scrollable.Left);
+        // Visible in the paint region, not in the previous part's clip.
+        Canvas.ResetClip();
         if (!Canvas.RectVisible(clip))
             return;
         Canvas.SetClipRect(clip);

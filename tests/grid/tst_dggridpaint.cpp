@@ -131,6 +131,7 @@ private slots:
     void captionOfAnEmptyGrid();
     void selectedSlideKeepsColourAndGetsDoubleFrame();
     void focusFrameOfFarRowWalksNoFurtherThanThePage();
+    void headerCaptionStaysInItsCell();
     void scrolledPixelsMatchAFreshPaint_data();
     void scrolledPixelsMatchAFreshPaint();
 };
@@ -491,6 +492,21 @@ void TestDgGridPaint::focusFrameOfFarRowWalksNoFurtherThanThePage() {
     QCOMPARE(at(image, 230, 11 * 16 + 8), kHighlight);
 }
 
+void TestDgGridPaint::headerCaptionStaysInItsCell() {
+    auto grid = makeGrid(GO::goHeader | GO::goIndicator, 3);
+    TDgColumns* columns = grid->Columns();
+    columns->ColumnItem(0)->Header()->SetCaption(QString());
+    // A narrow, centred, sorted column with a long caption right of an empty header.
+    TDgCustomColumn* narrow = columns->ColumnItem(1);
+    narrow->Header()->SetCaption(u"Ein sehr langer Spaltenkopf"_s);
+    narrow->Header()->SetAlignment(TAlignment::taCenter);
+    narrow->SetWidth(30);
+    narrow->SetSorted(true);
+    const QImage image = shot(*grid);
+    QVERIFY(!inked(image, QRect(14, 3, 76, 11)));
+    QVERIFY(inked(image, QRect(93, 3, 28, 11)));
+}
+
 void TestDgGridPaint::scrolledPixelsMatchAFreshPaint_data() {
     QTest::addColumn<QString>("action");
     QTest::newRow("vertical") << u"vertical"_s;
@@ -501,7 +517,8 @@ void TestDgGridPaint::scrolledPixelsMatchAFreshPaint_data() {
 
 void TestDgGridPaint::scrolledPixelsMatchAFreshPaint() {
     QFETCH(QString, action);
-    auto grid = makeGrid(GO::goGrid, 50);
+    auto grid = makeGrid(GO::goGrid | GO::goIndicator | GO::goHeader | GO::goFooter | GO::goInput, 50);
+    grid->SetFixedCols(1);
     for (int i = 0; i < 3; ++i)
         grid->addTextColumn(u"W%1"_s.arg(i), 70);
     grid->setRows(50);
