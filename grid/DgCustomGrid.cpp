@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QResizeEvent>
 #include <QTimer>
+#include <algorithm>
 
 using namespace platform;
 
@@ -47,6 +48,11 @@ TDgCustomGrid::~TDgCustomGrid() {
 }
 
 // ---- positions under the mouse ----
+
+int TDgCustomGrid::LastWalkedRow() {
+    // No shown row follows the last shown one: a walk from TopRow stops there.
+    return std::min(RowCount() - 1, GetLastVisibleRow());
+}
 
 TGridHitPart TDgCustomGrid::HitTest(int X, int Y) {
     const TPoint p(X, Y);
@@ -94,7 +100,7 @@ TGridCoord TDgCustomGrid::CellAtPos(int X, int Y) {
     const TRect cells = GetCellsRect();
     if (!cells.Contains(TPoint(X, Y)))
         return cell;
-    for (int row = TopRow(); row < RowCount(); ++row) {
+    for (int row = TopRow(), end = LastWalkedRow(); row <= end; ++row) {
         if (!RowVisible(row))
             continue;
         const TRect slide = GetSlideRect(row);
@@ -142,7 +148,7 @@ int TDgCustomGrid::RowBorderAtPos(int X, int Y) {
         return -1;
     // The running bottom steps by the row gap, as the row geometry does.
     int bottom = cells.Top;
-    for (int row = TopRow(); row < RowCount(); ++row) {
+    for (int row = TopRow(), end = LastWalkedRow(); row <= end; ++row) {
         if (!RowVisible(row))
             continue;
         bottom += RowHeight(row) + LineSizes()[4];
@@ -161,7 +167,7 @@ int TDgCustomGrid::GetRowAtPos(int, int Y) {
     const int light = LineSizes()[1];
     const int line = LineSizes()[3];
     int top = cells.Top;
-    for (int row = TopRow(); row < RowCount(); ++row) {
+    for (int row = TopRow(), end = LastWalkedRow(); row <= end; ++row) {
         if (!RowVisible(row))
             continue;
         const int bottom = top + RowHeight(row) + light;

@@ -153,6 +153,9 @@ protected:
     /// The mouse left the control.
     void MouseLeft();
 
+    /// The last row a walk over the shown rows from TopRow needs to visit.
+    int LastWalkedRow();
+
     // Hints.
     bool CanShowHints() const;
     /// Shows Text in the hint window at the client point, sized for MaxWidth.
