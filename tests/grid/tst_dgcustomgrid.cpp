@@ -97,6 +97,7 @@ private slots:
     void clickEdits_data();
     void clickEdits();
     void cellClicksAndRanges();
+    void pressOnSelectedRowsForDrag();
     void keys_data();
     void keys();
     void tabLeavesWithoutWantTabs();
@@ -261,6 +262,23 @@ void TestDgCustomGrid::cellClicksAndRanges() {
     QTest::mouseRelease(form.view(), Qt::LeftButton, Qt::ControlModifier, below);
     QCOMPARE(form.grid->selectedRows(), u""_s);
     QCOMPARE(form.grid->outsideReads, 0);
+}
+
+void TestDgCustomGrid::pressOnSelectedRowsForDrag() {
+    Form form(GO::goHeader | GO::goSelectFullRow | GO::goMultiSelect, 8);
+    form.grid->OnMouseDown = [&](QObject*, TMouseButton, TShiftState, int, int) {
+        form.grid->BeginDrag(false);
+    };
+    form.click(form.cell(0, 1));
+    form.click(form.cell(0, 3), Qt::ControlModifier);
+    QCOMPARE(form.grid->selectedRows(), u"1 3"_s);
+    // A press on a selected row keeps the selection for the drag; a release without a drag selects.
+    QTest::mousePress(form.view(), Qt::LeftButton, {}, form.cell(0, 1));
+    QCOMPARE(form.grid->selectedRows(), u"1 3"_s);
+    QCOMPARE(form.grid->SelectedRow(), 1);
+    QTest::mouseRelease(form.view(), Qt::LeftButton, {}, form.cell(0, 1));
+    QVERIFY(!form.grid->Dragging());
+    QCOMPARE(form.grid->selectedRows(), u"1"_s);
 }
 
 void TestDgCustomGrid::keys_data() {
