@@ -2,8 +2,10 @@
 
 #include "image/ComparisonRow.h"
 #include "image/ImageFile.h"
+#include "image/SatelliteOps.h"
 #include "image/TableOps.h"
 #include "image/TransponderMatch.h"
+#include "image/TransponderTable.h"
 
 #include <QtTest>
 
@@ -313,7 +315,24 @@ void TstTransponderMatch::staleMatch() {
         QVERIFY(!MatchedTransponderHolds(*img, k, 3));
     }
     {
-        // Its satellite moved to another position.
+        // A transponder created in front of it: the match moved up to number 5.
+        const ImagePtr img = load(searchFixture());
+        int position = 0;
+        QCOMPARE(InsertTransponder(ImageFixture::transponder(1, 11000), *img, &position),
+                 TransponderInsertion::Inserted);
+        QCOMPARE(position, 4);
+        QVERIFY(!MatchedTransponderHolds(*img, k, 4));
+        QVERIFY(MatchedTransponderHolds(*img, k, 5));
+    }
+    {
+        // Its satellite moved to the front of the list: its transponders now stand first.
+        const ImagePtr img = load(searchFixture());
+        QVERIFY(MoveSatellite(1, 0, *img));
+        QVERIFY(!MatchedTransponderHolds(*img, k, 4));
+        QVERIFY(MatchedTransponderHolds(*img, k, 1));
+    }
+    {
+        // Its satellite's position changed.
         const ImagePtr img = load(searchFixture());
         img->Satellites[2].OrbitalPosition = 160;
         QVERIFY(!MatchedTransponderHolds(*img, k, 4));
