@@ -139,6 +139,19 @@ WebChannelInsertion InsertWebChannels(const std::vector<WebChannelRow>& rows, in
     return result;
 }
 
+std::optional<int> AddProvider(const QString& name, SettingsImage& img) {
+    if (name.isEmpty() || img.ProviderCount >= layout::kProviderSlotCount)
+        return std::nullopt;
+    ++img.ProviderCount;
+    StoreName(img.Providers[img.ProviderCount].ProviderLabel, name);
+    return img.ProviderCount - 1;
+}
+
+QString providerTableFullMessage() {
+    return QStringLiteral("Die Providerliste ist voll (%1 Provider).\r\nEs wurde nichts eingefügt.")
+        .arg(layout::kProviderSlotCount);
+}
+
 QString ChannelsInsertedMessage(int count) {
     return count == 1 ? QStringLiteral("1 Channel eingefügt.")
                       : QStringLiteral("%1 Channels eingefügt.").arg(count);

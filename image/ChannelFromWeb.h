@@ -50,6 +50,15 @@ struct WebChannelInsertion {
 WebChannelInsertion InsertWebChannels(const std::vector<WebChannelRow>& rows, int providerIndex, int matched,
                                       bool transponderHd, SettingsImage& img = Image());
 
+/// The provider choice's "Neu": appends a provider record holding the first 16 characters of name as
+/// Windows-1252 bytes and answers its 0-based index; the provider list must show ProviderName of the
+/// record, not the longer text. Refused (nullopt, nothing changes) for an empty name and when all 463
+/// provider blocks of the image are in use (a 464th would not fit into the file).
+std::optional<int> AddProvider(const QString& name, SettingsImage& img = Image());
+
+/// Shown when "Neu" finds every provider block in use.
+QString providerTableFullMessage();
+
 /// "1 Channel eingefügt." or "<n> Channels eingefügt."
 QString ChannelsInsertedMessage(int count);
 

@@ -105,6 +105,7 @@ private slots:
     void refusalsChangeNothing();
     void fullChannelTable();
     void insertedMessage();
+    void addProvider();
 };
 
 void TstChannelFromWeb::serviceId_data() {
@@ -305,6 +306,29 @@ void TstChannelFromWeb::insertedMessage() {
     QCOMPARE(ChannelsInsertedMessage(0), QStringLiteral("0 Channels eingefügt."));
     QCOMPARE(ChannelsInsertedMessage(1), QStringLiteral("1 Channel eingefügt."));
     QCOMPARE(ChannelsInsertedMessage(2), QStringLiteral("2 Channels eingefügt."));
+}
+
+void TstChannelFromWeb::addProvider() {
+    ImageFixture f = baseFixture();
+    const ImagePtr img = load(f);
+    QCOMPARE(AddProvider(QStringLiteral(u"Sky Deutschland – Premium"), *img), std::optional<int>(2));
+    QCOMPARE(img->ProviderCount, 3);
+    // The list shows what the record holds, so a later exact lookup by name finds it.
+    QCOMPARE(ProviderName(img->Providers[3].ProviderLabel), QStringLiteral(u"Sky Deutschland "));
+    QCOMPARE(AddProvider(QString(), *img), std::nullopt);
+    QCOMPARE(img->ProviderCount, 3);
+
+    f.providerBlocks.clear();
+    for (int p = 0; p < 463; ++p)
+        f.providerBlocks.push_back(ImageFixture::provider(QStringLiteral("P%1").arg(p)));
+    const ImagePtr full = load(f);
+    QCOMPARE(full->ProviderCount, 463);
+    const QByteArray before = bytesOf(*full);
+    QCOMPARE(AddProvider(QStringLiteral("Neu"), *full), std::nullopt);
+    QCOMPARE(bytesOf(*full), before);
+    QCOMPARE(full->ProviderCount, 463);
+    QCOMPARE(providerTableFullMessage(),
+             QStringLiteral("Die Providerliste ist voll (463 Provider).\r\nEs wurde nichts eingefügt."));
 }
 
 QTEST_GUILESS_MAIN(TstChannelFromWeb)
