@@ -497,6 +497,9 @@ private:
     int ShownRowsBetween(int From, int To);
     int FixedColumnsWidthOf() const;
     void InvalidateFocusFrame();
+    /// When rows left the page from under TopRow, moves TopRow up so that the page ends at the last shown
+    /// row; returns whether it moved.
+    bool FillPageFromBottom();
 
     std::unique_ptr<TDgColumns> m_columns;
     std::array<std::unique_ptr<TStyleDisplay>, 5> m_displays;

@@ -218,12 +218,44 @@ int TDgCustomGridControl::GetVertScrollMax() {
     return GetVisibleRowCount();
 }
 
+bool TDgCustomGridControl::FillPageFromBottom() {
+    const int rows = RowCount();
+    if (m_topRow <= 0 || (m_topRow < rows && GetPageRowCount(true) <= GetPageRowCount(false)))
+        return false;
+    // Rows left the page (deleted or hidden below it): the page ends at the last shown row again, as far
+    // up as the rows above still fit.
+    const int height = GetCellsRect().Height();
+    int sum = 0;
+    int top = std::min(m_topRow, rows);
+    for (int row = top; row < rows; ++row)
+        if (RowVisible(row))
+            sum += GetRowExtent(row) + m_lineSizes[4];
+    for (int row = top - 1; row >= 0; --row) {
+        if (!RowVisible(row))
+            continue;
+        const int next = sum + GetRowExtent(row) + m_lineSizes[4];
+        if (next > height)
+            break;
+        sum = next;
+        top = row;
+    }
+    if (top == m_topRow)
+        return false;
+    m_topRow = top;
+    RefreshArea(TGridArea::Cells);
+    RefreshArea(TGridArea::Indicator);
+    return true;
+}
+
 void TDgCustomGridControl::UpdateVertScrollBar() {
     if (m_destroying)
         return;
     TDgScrollBar* bar = VertScrollBar();
+    const bool moved = FillPageFromBottom();
     const int total = GetVisibleRowCount();
     const int fit = GetPageRowCount(false);
+    // The position follows TopRow here; the bar must not scroll the content while its range changes.
+    bar->BeginUpdate();
     if (fit < total) {
         bar->SetMax(total);
         bar->SetPageSize(fit + 1);
@@ -231,8 +263,9 @@ void TDgCustomGridControl::UpdateVertScrollBar() {
     } else {
         bar->SetMax(0);
     }
-    if (total <= fit + 1)
+    if (moved || total <= fit + 1)
         bar->SetPosition(ShownRowsBetween(0, m_topRow));
+    bar->EndUpdate();
 }
 
 void TDgCustomGridControl::UpdateHorzScrollBar() {

@@ -61,6 +61,8 @@ private slots:
     void verticalBarFollowsRows();
     void scrollingKeepsPositionInvariant_data();
     void scrollingKeepsPositionInvariant();
+    void rowsLeavingThePageRefillIt_data();
+    void rowsLeavingThePageRefillIt();
     void scrollToRowBringsRowOntoPage_data();
     void scrollToRowBringsRowOntoPage();
     void horizontalBar();
@@ -282,6 +284,43 @@ void TestDgGridLayout::scrollingKeepsPositionInvariant() {
     }
     QTEST(grid->TopRow(), "topRow");
     QCOMPARE(grid->outsideReads, 0);
+}
+
+void TestDgGridLayout::rowsLeavingThePageRefillIt_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("topRow");
+    QTest::addColumn<int>("max");
+    // 100 rows scrolled to the end (TopRow 89); eleven rows fill the page.
+    QTest::newRow("half deleted") << u"delete 50"_s << 39 << 50;
+    QTest::newRow("all but three deleted") << u"delete 97"_s << 0 << 0;
+    QTest::newRow("page rows deleted") << u"delete 5"_s << 84 << 95;
+    QTest::newRow("rows below hidden") << u"hide 60"_s << 49 << 60;
+    QTest::newRow("nothing left the page") << u"none"_s << 89 << 100;
+}
+
+void TestDgGridLayout::rowsLeavingThePageRefillIt() {
+    QFETCH(QString, change);
+    auto grid = makeGrid(GO::goHeader, 100);
+    grid->ScrollToRow(99);
+    QCOMPARE(grid->TopRow(), 89);
+    const int count = change.section(u' ', 1).toInt();
+    if (change.startsWith(u"delete"_s)) {
+        grid->removeLastRows(count);
+    } else if (change.startsWith(u"hide"_s)) {
+        for (int row = count; row < 100; ++row)
+            grid->rows[static_cast<size_t>(row)].visible = false;
+        grid->setRowShown(count, false);
+    } else {
+        grid->UpdateVertScrollBar();
+    }
+    QTEST(grid->TopRow(), "topRow");
+    QTEST(grid->VertScrollBar()->Max(), "max");
+    QCOMPARE(grid->VertScrollBar()->Position(), shownAbove(*grid));
+    // The page is full again, up to the last shown row.
+    const int shown = grid->GetVisibleRowCount();
+    QCOMPARE(grid->GetPageRowCount(false), std::min(shown, 11));
+    grid->VertScrollBar()->LineUp();
+    QCOMPARE(grid->VertScrollBar()->Position(), shownAbove(*grid));
 }
 
 void TestDgGridLayout::scrollToRowBringsRowOntoPage_data() {

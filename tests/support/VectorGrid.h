@@ -59,6 +59,13 @@ public:
         viewport()->update();
     }
 
+    /// Drops the last Count rows, as deleting rows does.
+    void removeLastRows(int Count) {
+        rows.resize(rows.size() - static_cast<size_t>(Count));
+        recount();
+        UpdateVertScrollBar();
+    }
+
     void setRowShown(int Index, bool Value) {
         rows[static_cast<size_t>(Index)].visible = Value;
         recount();
