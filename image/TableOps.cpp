@@ -136,6 +136,17 @@ bool DeleteChannel(int c, SettingsImage& img) {
     return true;
 }
 
+int DeleteChannels(const std::vector<int>& numbers, SettingsImage& img) {
+    std::vector<bool> doomed(static_cast<std::size_t>(img.ChannelCount) + 1, false);
+    for (int c : numbers) {
+        if (validChannel(c, img))
+            doomed[static_cast<std::size_t>(c)] = true;
+    }
+    return removeChannels(img, [&doomed](int place, const TChannelRecord&) {
+        return doomed[static_cast<std::size_t>(place)];
+    });
+}
+
 bool IsInFavGroup(int c, int g, const SettingsImage& img) {
     if (!validGroup(g))
         return false;

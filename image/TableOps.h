@@ -4,6 +4,7 @@
 #include "image/Tables.h"
 
 #include <QString>
+#include <vector>
 
 // The table operations that the windows share: channel counts, inserting and deleting channels with
 // the renumbering of the favourite groups, favourite membership, and deleting transponders. They work
@@ -45,6 +46,11 @@ bool InsertChannel(int p, const TChannelRecord& record, bool isTv, bool refresh,
 
 /// Removes channel c (1-based), every favourite entry that names it, and renumbers the entries above it.
 bool DeleteChannel(int c, SettingsImage& img = Image());
+
+/// Removes the channels with these 1-based numbers in one pass, each once however often it is named
+/// (two rows of a group view can name one channel); numbers that name no channel are ignored. Answers the
+/// number removed.
+int DeleteChannels(const std::vector<int>& numbers, SettingsImage& img = Image());
 
 /// True when channel c (1-based) is a member of favourite group g (1..9).
 bool IsInFavGroup(int c, int g, const SettingsImage& img = Image());
