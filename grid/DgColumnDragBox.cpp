@@ -27,7 +27,6 @@ void TColumnDragBox::StartDrag(TDgCustomColumn* Column, const TPoint& ScreenPoin
     m_display.PaintBackground = true;
     m_downPoint = ScreenPoint - pos();
     show();
-    raise();
     // The box takes the mouse as a press on itself would: from now on the moves and the release are its own.
     grabMouse();
     update();
@@ -38,9 +37,13 @@ void TColumnDragBox::CancelDrag() {
     hide();
 }
 
-void TColumnDragBox::LetGo() {
+void TColumnDragBox::ReleaseGrab() {
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
+}
+
+void TColumnDragBox::LetGo() {
+    ReleaseGrab();
     m_column = nullptr;
 }
 
@@ -60,10 +63,12 @@ void TColumnDragBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const TPoint screen = event->globalPosition().toPoint();
-    LetGo();
+    ReleaseGrab();
     hide();
+    // The drop still knows the column it carried.
     if (OnDrop)
         OnDrop(this, screen.x(), screen.y());
+    m_column = nullptr;
 }
 
 void TColumnDragBox::Paint() {
@@ -100,7 +105,6 @@ TDragArrow::TDragArrow(QWidget* Owner, int Shape) : TDgFlyoutControl(Owner), m_s
 void TDragArrow::ShowAt(int X, int Y) {
     setGeometry(X, Y, 9, 9);
     show();
-    raise();
 }
 
 void TDragArrow::Paint() {

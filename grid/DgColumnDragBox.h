@@ -52,6 +52,8 @@ protected:
 private:
     /// The mouse centred horizontally, the bottom edge 4 pixels below it.
     void FollowMouse(const platform::TPoint& ScreenPoint);
+    void ReleaseGrab();
+    /// Lets the mouse go and forgets the column.
     void LetGo();
 
     TDgCustomGridControl* m_grid;

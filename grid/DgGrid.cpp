@@ -37,6 +37,12 @@ TDataGrid::~TDataGrid() {
     delete m_dragBox.data();
     delete m_topArrow.data();
     delete m_bottomArrow.data();
+    // No mode of the mouse outlives the grid; the departing columns find nothing to forget.
+    m_clickColumn = nullptr;
+    m_borderColumn = nullptr;
+    m_resizingColumn = nullptr;
+    m_headerHintColumn = nullptr;
+    m_footerHintColumn = nullptr;
     // The departing columns still find their cell lists; the store goes after them.
     DestroyColumns();
     m_cells.reset();
