@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/GridPlaceholder.h"
-#include "app/RadioGroup.h"
 #include "app/PrintDialog.h"
+#include "app/RadioGroup.h"
 #include "image/Fields.h"
 #include "image/Tables.h"
 #include "platform/IniFile.h"
@@ -44,6 +44,7 @@ void TForm1::connectHandlers() {
     RadioGroup_filter->OnClick = [this] { radiogroup_favclick(); };
     RadioGroup_tuner->OnClick = [this] { radiogroup_favclick(); };
     connect(TreeView_satellites, &QTreeWidget::itemClicked, this, &TForm1::ShowTreeNodeChannels);
+    setUpSatelliteTree();
 }
 
 void TForm1::FormCreate() {
@@ -97,10 +98,6 @@ void TForm1::AddSatelliteRow(int s) {
     Q_UNUSED(s); // the satellite grid fills its row here
 }
 
-void TForm1::BuildSatelliteTree() {
-    // the satellite tree is built here
-}
-
 void TForm1::AddChannelRow(int i) {
     Q_UNUSED(i); // the channel grid appends the row of channel i here when it passes the filters
 }
@@ -112,7 +109,6 @@ void TForm1::radiogroup_favclick() {
 }
 
 void TForm1::ShowTreeNodeChannels() {
-    Transponderparameter_aendern->setEnabled(false);
-    neuerTransponder1->setEnabled(true);
+    updateTransponderPopup();
     // the channels of the selected satellite or transponder are listed here
 }

@@ -2,6 +2,7 @@
 
 #include "app/WebBrowser.h"
 #include "platform/Environment.h"
+#include "platform/TColor.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -19,6 +20,7 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 class GridPlaceholder;
 class TRadioGroup;
@@ -168,6 +170,44 @@ public:
     /// Shows the channels of the satellite or transponder selected in the tree.
     void ShowTreeNodeChannels();
 
+    // Satellite tree and satellite grid (SatelliteTree.cpp).
+    /// TransponderUsed: 1 for every transponder that a channel names.
+    void MarkUsedTransponders();
+    /// MarkUsedTransponders, then SatelliteUsed: 1 for every satellite with a used transponder.
+    void MarkUsedSatellites();
+    /// The 0-based transponder index a transponder node carries; -1 for a satellite node or none.
+    static int TreeNodeTransponderIndex(const QTreeWidgetItem* node);
+    /// The 0-based satellite index of a satellite node, or of a transponder node's satellite; -1 for none.
+    static int TreeNodeSatelliteIndex(const QTreeWidgetItem* node);
+    /// The selected tree node, nullptr when none is.
+    QTreeWidgetItem* selectedTreeNode() const;
+    /// The transponder index of the selected node (-1 for a satellite node or none); shows the name of its
+    /// satellite in Label_satellit.
+    int SelectedTransponderIndex();
+    /// How a tree node is drawn: used satellites and transponders bold and blue on their own background.
+    struct TreeNodeLook {
+        bool used = false;
+        platform::TColor background = 0;
+    };
+    TreeNodeLook TreeView_satellitesCustomDrawItem(const QTreeWidgetItem* node) const;
+    /// Enables the tree pop-up's items for the selected node; runs on every selection change.
+    void updateTransponderPopup();
+    /// Tree pop-up "Transponderparameter ändern", "neuer Transponder", "lösche Transponder", "lösche
+    /// Satellit".
+    void Transponderparameter_aendernClick();
+    void neuerTransponder1Click();
+    void loescheTransponder1Click();
+    void loescheSatellitClick();
+    /// Deletes the satellite of grid row r with its transponders and channels. From the grid the check
+    /// boxes decide about the question and the report, from the tree both are always shown.
+    void deleteSatelliteRow(int r, bool fromGrid);
+    /// Moves the satellite of grid row from to row to (the satellite grid's drop).
+    void moveSatellite(int from, int to);
+    /// Opens the satellite dialog for grid row r (the satellite grid's double click).
+    void openSatelliteSettings(int r);
+    /// Rebuilds what shows satellites, transponders and channels after the tables changed.
+    void rebuildSatelliteViews();
+
     /// Moves or resizes the controls by the monitor height minus 800, once per run, when the check
     /// box "anpassen an Bildschirmauflösung" is ticked.
     void fitToScreen();
@@ -190,6 +230,7 @@ private:
     void buildMenus();
     void buildPopupMenus();
     void connectHandlers();
+    void setUpSatelliteTree();
     void fillViewsFromImage();
     void takeWorkingForm();
     void readSatellitesIni();
