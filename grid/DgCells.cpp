@@ -146,9 +146,14 @@ void TCells::AddRows(int Count) {
     std::vector<std::unique_ptr<TCell>> cells;
     cells.reserve(m_columnCount);
     if (Count > 0) {
-        m_rows.reserve(m_rows.size() + Count);
+        // Room grows geometrically: a grid filled one row at a time must not copy its lists per row.
+        const auto makeRoom = [Count](auto& list) {
+            if (list.capacity() < list.size() + size_t(Count))
+                list.reserve(std::max(list.size() + size_t(Count), 2 * list.capacity()));
+        };
+        makeRoom(m_rows);
         for (int c = 0; c < m_columnCount; ++c)
-            m_cells[c].reserve(m_cells[c].size() + Count);
+            makeRoom(m_cells[c]);
     }
     for (int n = 0; n < Count; ++n) {
         // Every cell is made before anything changes, so a failure leaves the store as it was.
