@@ -5,6 +5,7 @@
 #include "ImageInvariants.h"
 #include "image/ImageFile.h"
 #include "image/Layout.h"
+#include "platform/Colors.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,6 +40,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void treeOnUnorderedTable();
     void popupFollowsEverySelectionChange();
+    void usedNodesDrawnOnTheirBackground();
     void deleteTransponder();
     void deleteSatelliteFromTree_data();
     void deleteSatelliteFromTree();
@@ -114,6 +116,36 @@ void tst_SatelliteTree::popupFollowsEverySelectionChange() {
     QVERIFY(drv.modals.shown().isEmpty());
     QCOMPARE(image::Image().TransponderCount, 5);
     QCOMPARE(image::Image().SatelliteCount, 3);
+}
+
+void tst_SatelliteTree::usedNodesDrawnOnTheirBackground() {
+    ImageFixture fixture = satelliteScenario();
+    fixture.channels[2].TransponderIndex = 0; // S1 keeps no channel
+    fixture.channels[3].TransponderIndex = 0;
+    FormDriver drv;
+    loadScenario(drv, fixture);
+    TForm1& f = *drv.form;
+    f.TreeView_satellites->expandAll();
+    QTreeWidget* tree = f.TreeView_satellites;
+    const QImage shot = tree->viewport()->grab().toImage();
+    const auto background = [&](QTreeWidgetItem* node) {
+        const QRect r = tree->visualItemRect(node);
+        return platform::fromQColor(shot.pixelColor(r.right() - 3, r.center().y()));
+    };
+    const platform::TColor base = platform::fromQColor(tree->palette().color(QPalette::Base));
+    QCOMPARE(background(treeNode(f, 0)), platform::TColor(0xC0DCC0));
+    QCOMPARE(background(treeNode(f, 0, 0)), platform::TColor(0xDDECEE));
+    QCOMPARE(background(treeNode(f, 0, 1)), platform::TColor(0xDDECEE));
+    QCOMPARE(background(treeNode(f, 1)), base);
+    QCOMPARE(background(treeNode(f, 1, 0)), base);
+    QCOMPARE(background(treeNode(f, 2, 0)), platform::TColor(0xDDECEE));
+
+    // A transponder is drawn used as soon as a channel names it; its satellite at the next rebuild.
+    image::Image().Channels[1].TransponderIndex = 3;
+    QVERIFY(f.TreeView_satellitesCustomDrawItem(treeNode(f, 1, 1)).used);
+    QVERIFY(!f.TreeView_satellitesCustomDrawItem(treeNode(f, 1)).used);
+    f.BuildSatelliteTree();
+    QVERIFY(f.TreeView_satellitesCustomDrawItem(treeNode(f, 1)).used);
 }
 
 void tst_SatelliteTree::deleteTransponder() {
