@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -481,7 +482,7 @@ protected:
 private:
     /// The row top of the row painted now, so that painting a row's cells needs no walk.
     struct RowTopCache {
-        int row = -1;
+        int row = INT_MIN;
         int top = 0;
     };
     /// Columns in position order that lie in the horizontal window.

@@ -91,7 +91,7 @@ int TDgCustomGridControl::FixedColumnsWidthOf() const {
 int TDgCustomGridControl::GetRowExtent(int Row) {
     if (m_gridStyle == TGridStyle::gsSlides)
         return m_slideSize;
-    return Row < RowCount() ? RowHeight(Row) : m_rowSize;
+    return Row >= 0 && Row < RowCount() ? RowHeight(Row) : m_rowSize;
 }
 
 int TDgCustomGridControl::GetRowTop(int Row) {
@@ -113,7 +113,7 @@ int TDgCustomGridControl::GetRowTop(int Row) {
     }
     // Rows above TopRow lie above the cells area, one page at most is walked.
     const int limit = cells.Top - std::max(cells.Height(), 0) - 1;
-    for (int i = m_topRow - 1; i >= Row && y >= limit; --i)
+    for (int i = m_topRow - 1; i >= std::max(Row, 0) && y >= limit; --i)
         if (i >= rows)
             y -= m_rowSize + gap;
         else if (RowVisible(i))
