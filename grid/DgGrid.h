@@ -137,6 +137,8 @@ protected:
     void RowMoveDrop(int Y) override;
     void HideDragMarks() override;
     void Paint() override;
+    /// The dotted focus frame is drawn by pixel parity: once moved by an odd distance it is painted again.
+    void AfterScroll(TScrollBarKind Kind) override;
 
 private:
     /// The cell-changed and compare handlers bound to the store.

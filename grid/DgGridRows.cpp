@@ -120,6 +120,15 @@ void TDataGrid::RowShownChanged(int Index, int Height, bool Shown) {
     const TRect moved(0, top, cells.Right, cells.Bottom);
     if (!moved.IsEmpty())
         viewport()->scroll(0, Shown ? step : -step, moved.toQRect());
+    // The dotted focus frame does not survive a move by an odd distance.
+    if (SelectedRow() >= Index)
+        RefreshSelection();
+}
+
+void TDataGrid::AfterScroll(TScrollBarKind Kind) {
+    TDgCustomGrid::AfterScroll(Kind);
+    if (Kind == TScrollBarKind::sbVertical && !IsGridDestroying())
+        RefreshSelection();
 }
 
 // ---- adding ----
@@ -426,6 +435,8 @@ void TDataGrid::SetRowHeight(int Index, int Value) {
             if (!moved.IsEmpty())
                 viewport()->scroll(0, Value - old, moved.toQRect());
             RefreshRow(Index, false);
+            if (SelectedRow() > Index)
+                RefreshSelection();
         }
     }
     Resync(m_topRow);

@@ -95,6 +95,8 @@ private slots:
     void footers();
     void cellFormatingAndDisplayText();
     void freeWhileEditing();
+    void pictureFollowsRowOperations_data();
+    void pictureFollowsRowOperations();
 };
 
 // ---- random sequences ----
@@ -744,6 +746,97 @@ void TestDataGrid::freeWhileEditing() {
     QVERIFY(grid->CellEditing());
     QVERIFY(grid->InplaceEditor());
     grid.reset();
+}
+
+void TestDataGrid::pictureFollowsRowOperations_data() {
+    QTest::addColumn<QString>("script");
+    // Operations as letter, row and value: d delete, i insert, h hide, s show, c collapse, e expand,
+    // t height, a add rows, x exchange with value, m move to value, v scroll by value, k add a child.
+    QTest::newRow("delete on the page") << u"d3"_s;
+    QTest::newRow("delete the top row, scrolled") << u"v4 d4"_s;
+    QTest::newRow("delete above the page") << u"v6 d1"_s;
+    QTest::newRow("delete the selected row") << u"d5"_s;
+    QTest::newRow("insert on the page") << u"i2"_s;
+    QTest::newRow("insert at the top") << u"i0"_s;
+    QTest::newRow("insert above the page") << u"v5 i1"_s;
+    QTest::newRow("hide and show") << u"h2 h4 s2"_s;
+    QTest::newRow("hide the top row") << u"v3 h3"_s;
+    QTest::newRow("show above the page at the first position") << u"h0 h1 s0"_s;
+    QTest::newRow("taller and lower rows") << u"t1 30 t3 9"_s;
+    QTest::newRow("add rows") << u"a3"_s;
+    QTest::newRow("exchange and move") << u"x1 4 m0 6"_s;
+    QTest::newRow("children collapsed and expanded") << u"k1 k1 c1 e1"_s;
+    QTest::newRow("everything hidden") << u"h0 h1 h2 h3 h4 h5 h6 h7 h8 h9 h10 h11"_s;
+}
+
+void TestDataGrid::pictureFollowsRowOperations() {
+    QFETCH(QString, script);
+    auto grid = makeGrid(12);
+    grid->resize(200, 130);
+    grid->SetSelectedRow(5);
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    QCoreApplication::processEvents();
+    for (const QString& step : script.split(u' ')) {
+        const QStringList parts = step.mid(1).split(u' ');
+        const int row = parts.value(0).toInt();
+        switch (step.at(0).unicode()) {
+        case 'd':
+            grid->DeleteRow(row);
+            break;
+        case 'i':
+            grid->InsertRow(row);
+            break;
+        case 'h':
+            grid->SetRowVisible(row, false);
+            break;
+        case 's':
+            grid->SetRowVisible(row, true);
+            break;
+        case 'c':
+            grid->SetExpanded(row, false);
+            break;
+        case 'e':
+            grid->SetExpanded(row, true);
+            break;
+        case 'a':
+            grid->AddRow(row);
+            break;
+        case 'v':
+            grid->VertScrollBar()->MoveBy(row);
+            break;
+        case 'k':
+            grid->AddChildRow(row, true);
+            break;
+        default:
+            break;
+        }
+        QCoreApplication::processEvents();
+    }
+    // Values after a blank belong to the step before.
+    const QStringList words = script.split(u' ');
+    for (int i = 0; i + 1 < words.size(); ++i) {
+        const QChar op = words[i].at(0);
+        if (op != u't' && op != u'x' && op != u'm')
+            continue;
+        const int row = words[i].mid(1).toInt();
+        const int value = words[i + 1].toInt();
+        if (op == u't')
+            grid->SetRowHeight(row, value);
+        else if (op == u'x')
+            grid->ExchangeRows(row, value);
+        else
+            grid->MoveRow(row, value);
+        QCoreApplication::processEvents();
+    }
+    CHECK_ROW_MARKS(*grid);
+    // What the window shows after moving pixels is what a full repaint shows.
+    QWindow* window = grid->windowHandle();
+    const QImage shown =
+        window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage fresh = grid->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.copy(0, 0, grid->ClientWidth(), grid->ClientHeight()),
+             fresh.copy(0, 0, grid->ClientWidth(), grid->ClientHeight()));
 }
 
 QTEST_MAIN(TestDataGrid)

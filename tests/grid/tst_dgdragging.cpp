@@ -97,6 +97,7 @@ private slots:
     void moveRow_data();
     void moveRow();
     void focusLossEndsModes();
+    void deactivationHidesBoxAndArrows();
     void freeWhileDragging_data();
     void freeWhileDragging();
 };
@@ -349,6 +350,37 @@ void TestDgDragging::focusLossEndsModes() {
     QVERIFY(!form.grid->TopArrow()->isVisible());
     QCOMPARE(form.order(), u"C0 C1 C2 C3"_s);
     QVERIFY(form.log.isEmpty());
+}
+
+namespace {
+/// Lets the test deactivate the application as the window system would.
+class DeactivatedGrid : public TDataGrid {
+public:
+    using TDataGrid::TDataGrid;
+    using TDgCustomGrid::ApplicationDeactivated;
+};
+} // namespace
+
+void TestDgDragging::deactivationHidesBoxAndArrows() {
+    Form form(GO::goHeader | GO::goGrid);
+    delete form.grid;
+    auto* grid = new DeactivatedGrid(&form.window);
+    form.grid = grid;
+    grid->setGeometry(0, 0, 300, 200);
+    for (int i = 0; i < 4; ++i)
+        addText(*grid, u"C%1"_s.arg(i));
+    grid->SetOptions(GO::goHeader | GO::goGrid);
+    grid->show();
+    form.startColumnDrag(0);
+    TColumnDragBox* box = grid->DragBox();
+    form.send(box, QEvent::MouseMove, QPoint(170, 9), Qt::LeftButton);
+    QVERIFY(grid->TopArrow()->isVisible());
+    grid->ApplicationDeactivated();
+    QVERIFY(!box->isVisible());
+    QVERIFY(!grid->TopArrow()->isVisible() && !grid->BottomArrow()->isVisible());
+    QVERIFY(QWidget::mouseGrabber() != box);
+    QVERIFY(!grid->ColumnDragging());
+    QCOMPARE(form.order(), u"C0 C1 C2 C3"_s);
 }
 
 void TestDgDragging::freeWhileDragging_data() {
