@@ -524,7 +524,9 @@ void TDgCustomGridControl::PaintHeader() {
     if (!m_options.testFlag(TGridOption::goHeader))
         return;
     PaintHeaderCells();
-    if (m_options.testFlag(TGridOption::goIndicator))
+    // Only a report has an indicator column; slides' columns start at the client's left edge, where the
+    // corner would cover the first caption.
+    if (m_options.testFlag(TGridOption::goIndicator) && m_gridStyle == TGridStyle::gsReport)
         m_styleDisplay->PaintIndicatorCorner(TRect(0, 0, IndicatorWidth, m_headerSize), 0);
 }
 
@@ -536,6 +538,8 @@ void TDgCustomGridControl::PaintHeaderCells() {
             continue;
         TRect rect;
         column->GetPartRect(ColumnPartRect::Header, rect);
+        // Visible in the paint region, not in the previous header's clip.
+        Canvas.ResetClip();
         if (!Canvas.RectVisible(rect))
             continue;
         Canvas.SetClipRect(rect);

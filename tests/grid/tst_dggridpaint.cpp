@@ -22,6 +22,7 @@ Q_DECLARE_METATYPE(grid::TAppearanceOptions)
 Q_DECLARE_METATYPE(grid::TGridLinesStyle)
 Q_DECLARE_METATYPE(grid::TSortedStyle)
 Q_DECLARE_METATYPE(grid::TDrawingOptions)
+Q_DECLARE_METATYPE(grid::THeaderStyle)
 
 namespace {
 
@@ -124,6 +125,8 @@ private slots:
     void sortedShading();
     void emptyRowsUnderTheDataReadNoStorage();
     void stripRightOfColumns();
+    void themedHeaderSectionRightOfColumns_data();
+    void themedHeaderSectionRightOfColumns();
     void drawingOptions_data();
     void drawingOptions();
     void eventsPerCellInOrder();
@@ -313,6 +316,39 @@ void TestDgGridPaint::stripRightOfColumns() {
     // Wider columns leave no strip.
     grid->Columns()->ColumnItem(2)->SetWidth(200);
     QCOMPARE(at(shot(*grid), 299, 5), kWindow);
+}
+
+void TestDgGridPaint::themedHeaderSectionRightOfColumns_data() {
+    QTest::addColumn<bool>("themed");
+    QTest::addColumn<THeaderStyle>("style");
+    QTest::addColumn<bool>("slides");
+    QTest::addColumn<bool>("section");
+    QTest::newRow("themed auto") << true << THeaderStyle::hsAuto << false << true;
+    QTest::newRow("themed auto, slides") << true << THeaderStyle::hsAuto << true << true;
+    QTest::newRow("classic auto") << false << THeaderStyle::hsAuto << false << false;
+    QTest::newRow("themed flat") << true << THeaderStyle::hsFlatBorders << false << false;
+}
+
+void TestDgGridPaint::themedHeaderSectionRightOfColumns() {
+    QFETCH(bool, themed);
+    QFETCH(THeaderStyle, style);
+    QFETCH(bool, slides);
+    SetThemeActive(themed);
+    auto grid = makeGrid(GO::goHeader | GO::goIndicator | GO::goInput | GO::goFooter | GO::goGrid);
+    grid->SetColor(clAqua);
+    grid->SetHeaderStyle(style);
+    if (slides)
+        grid->SetGridStyle(TGridStyle::gsSlides);
+    const QImage image = shot(*grid);
+    SetThemeActive(false);
+    // Under the header the strip keeps the grid's colour; in the header it is an empty section when themed.
+    QCOMPARE(at(image, 270, 100), clAqua);
+    QTEST(at(image, 270, 9) != clAqua, "section");
+    // Every column's header is painted, whichever was painted before it.
+    for (const int x : {2, 90, 170})
+        QVERIFY2(at(image, x, 2) != clBlack && at(image, x, 2) != clAqua, qPrintable(QString::number(x)));
+    // The first caption is not covered by an indicator corner (slides have no indicator column).
+    QCOMPARE(inked(image, QRect(1, 3, 10, 12)), slides);
 }
 
 void TestDgGridPaint::drawingOptions_data() {
