@@ -1,7 +1,10 @@
 // Painting one 800 x 600 grid viewport offscreen for a grid of 23 columns with 20000 rows and with 100
 // rows, beside QTableView over QStandardItemModel with the same columns and texts; then scrolling each by a
 // page and repainting what the scroll uncovered. The grid's paint must not grow with its rows.
-#include "VectorGrid.h"
+#include "grid/DgColumnClasses.h"
+#include "grid/DgColumnParts.h"
+#include "grid/DgColumns.h"
+#include "grid/DgGrid.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -27,16 +30,25 @@ QString cellText(int col, int row) {
     return (row + col) % 3 == 0 ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-std::unique_ptr<VectorGrid> makeGrid(int rows) {
-    auto grid = std::make_unique<VectorGrid>();
+std::unique_ptr<grid::TDataGrid> makeGrid(int rows) {
+    auto grid = std::make_unique<grid::TDataGrid>();
     grid->resize(kWidth, kHeight);
-    for (int c = 0; c < kColumns; ++c)
-        grid->addTextColumn(QStringLiteral("Spalte %1").arg(c), c == 0 ? 50 : 70);
+    for (int c = 0; c < kColumns; ++c) {
+        auto* column = new grid::TDgTextColumn();
+        column->Header()->SetCaption(QStringLiteral("Spalte %1").arg(c));
+        column->SetWidth(c == 0 ? 50 : 70);
+        grid->Columns()->AddColumn(column);
+    }
     grid->SetOptions(grid::TGridOption::goHeader | grid::TGridOption::goGrid |
                      grid::TGridOption::goSelectFullRow);
-    grid->setRows(rows, cellText);
-    grid->AssignSelectedCell(0, rows - 1);
-    grid->rows.back().selected = true;
+    grid->BeginUpdate();
+    for (int r = 0; r < rows; ++r) {
+        const int row = grid->AddRow(1);
+        for (int c = 0; c < kColumns; ++c)
+            grid->Cell(c, row)->SetAsString(cellText(c, r));
+    }
+    grid->EndUpdate();
+    grid->SetSelectedRow(rows - 1);
     return grid;
 }
 
