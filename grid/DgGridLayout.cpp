@@ -338,10 +338,12 @@ void TDgCustomGridControl::BeforeScroll(TScrollBarKind Kind) {
 }
 
 void TDgCustomGridControl::AfterScroll(TScrollBarKind Kind) {
+    // The dotted frame's dots follow the pixels' parity: moved by an odd distance they would not match a
+    // fresh paint, so the frame is painted again where it now stands.
+    if (Focused() && !m_appearanceOptions.testFlag(TAppearanceOption::aoHideFocus))
+        InvalidateFocusFrame();
     if (Kind != TScrollBarKind::sbHorizontal)
         return;
-    if (m_options.testFlag(TGridOption::goSelectFullRow))
-        InvalidateFocusFrame();
     // The band separators are drawn shifted by the scroll position also under the fixed columns, which
     // do not move with the pixels.
     const int left = CellsBandLeft();

@@ -545,10 +545,15 @@ void TestDgGridPaint::headerCaptionStaysInItsCell() {
 
 void TestDgGridPaint::scrolledPixelsMatchAFreshPaint_data() {
     QTest::addColumn<QString>("action");
-    QTest::newRow("vertical") << u"vertical"_s;
-    QTest::newRow("horizontal") << u"horizontal"_s;
-    QTest::newRow("column wider") << u"wider"_s;
-    QTest::newRow("column narrower") << u"narrower"_s;
+    QTest::addColumn<bool>("fullRow");
+    // Rows of 17 pixels: three of them move the focus frame's dots by an odd distance.
+    for (const bool fullRow : {false, true}) {
+        const char* suffix = fullRow ? ", full row" : "";
+        QTest::addRow("vertical%s", suffix) << u"vertical"_s << fullRow;
+        QTest::addRow("horizontal%s", suffix) << u"horizontal"_s << fullRow;
+        QTest::addRow("column wider%s", suffix) << u"wider"_s << fullRow;
+        QTest::addRow("column narrower%s", suffix) << u"narrower"_s << fullRow;
+    }
 }
 
 void TestDgGridPaint::scrolledPixelsMatchAFreshPaint() {
@@ -558,7 +563,12 @@ void TestDgGridPaint::scrolledPixelsMatchAFreshPaint() {
     for (int i = 0; i < 3; ++i)
         grid->addTextColumn(u"W%1"_s.arg(i), 70);
     grid->setRows(50);
-    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    QFETCH(bool, fullRow);
+    if (fullRow)
+        grid->SetOptions(grid->Options() | GO::goSelectFullRow);
+    grid->AssignSelectedCell(1, 6);
+    grid->rows[6].selected = true;
+    QVERIFY(focus(*grid));
     QCoreApplication::processEvents();
     if (action == u"vertical"_s)
         grid->VertScrollBar()->MoveBy(3);
