@@ -2,6 +2,7 @@
 // every step, the edge cases of adding, deleting, inserting, sorting and expanding, cell access and its
 // events, the check-box click and the footer formulas.
 #include "DataGridCheck.h"
+#include "grid/DgDisplays.h"
 
 #include "platform/Conversions.h"
 #include "platform/Exceptions.h"
@@ -91,6 +92,7 @@ private slots:
     void clearRowsLeavesNoShownRow();
     void checkBoxClick_data();
     void checkBoxClick();
+    void checkBoxByMouseAndKey();
     void footers_data();
     void footers();
     void cellFormatingAndDisplayText();
@@ -132,7 +134,7 @@ void TestDataGrid::randomSequences() {
     };
     for (int step = 0; step < 400; ++step) {
         const int rows = grid->RowCount();
-        const int op = int(random.bounded(rows > 40 ? 14 : 12));
+        const int op = int(random.bounded(rows > 40 ? 16 : 14));
         const int a = rows > 0 ? int(random.bounded(rows)) : 0;
         const int b = rows > 0 ? int(random.bounded(rows)) : 0;
         bool rowsMove = true;
@@ -149,8 +151,8 @@ void TestDataGrid::randomSequences() {
             add(a, {}, 0);
             break;
         case 2:
-        case 12:
-        case 13: {
+        case 14:
+        case 15: {
             if (rows == 0)
                 continue;
             what = u"delete %1"_s.arg(a);
@@ -252,6 +254,30 @@ void TestDataGrid::randomSequences() {
                 grid->ScrollToRow(a);
             rowsMove = false;
             break;
+        case 12:
+        case 13:
+            if (op == 13 || rows <= 40) {
+                // Keys and the wheel between the row operations.
+                static const Qt::Key keys[] = {Qt::Key_Down,   Qt::Key_Up,   Qt::Key_PageDown,
+                                               Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
+                const Qt::Key key = keys[random.bounded(6)];
+                what = u"key %1"_s.arg(int(key));
+                if (random.bounded(3) == 0) {
+                    const QPoint at(40, 60);
+                    QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(),
+                                      QPoint(0, random.bounded(2) ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                                      Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(grid->viewport(), &wheel);
+                } else {
+                    QTest::keyClick(grid.get(), key);
+                }
+                if (grid->CellEditing())
+                    editId = idAt(*grid, grid->EditingRow());
+                selectedId = idAt(*grid, grid->SelectedRow());
+                rowsMove = false;
+                break;
+            }
+            [[fallthrough]];
         case 11:
             if (rows == 0 || !grid->RowVisible(a))
                 continue;
@@ -667,6 +693,30 @@ void TestDataGrid::checkBoxClick() {
     play->SetRow(7);
     grid->CellPlayClick(play);
     QCOMPARE(log, events);
+}
+
+void TestDataGrid::checkBoxByMouseAndKey() {
+    auto grid = makeGrid(3);
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    QStringList log;
+    grid->OnChange = [&](QObject*, int c, int r) { log << u"change %1 %2"_s.arg(c).arg(r); };
+    TRect cell;
+    grid->GetCellRect(2, 1, cell);
+    const TRect box = CheckBoxHitRect(*grid->Columns()->ColumnItem(2), cell);
+    const QPoint at(cell.Left + box.Left + box.Width() / 2, cell.Top + box.Top + box.Height() / 2);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(grid->Cell(2, 1)->AsBoolean());
+    QCOMPARE(log, QStringList{u"change 2 1"_s});
+    // The selected check box toggles with the space key as well.
+    QCOMPARE(grid->SelectedRow(), 1);
+    QCOMPARE(grid->SelectedColumn(), 2);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    QVERIFY(!grid->Cell(2, 1)->AsBoolean());
+    grid->SetReadOnly(true);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(!grid->Cell(2, 1)->AsBoolean());
 }
 
 void TestDataGrid::footers_data() {
