@@ -62,7 +62,7 @@ private:
     platform::TPoint m_downPoint;
 };
 
-/// A 9 x 9 red arrow: shape 1 points up (it stands above the header), shape 2 points down.
+/// A 9 x 9 red arrow: shape 1 points up (it stands below the header), shape 2 points down (above it).
 class TDragArrow : public TDgFlyoutControl {
     Q_OBJECT
 public:

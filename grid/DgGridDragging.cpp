@@ -188,8 +188,9 @@ void TDataGrid::BeginColumnDrag(int X, int Y) {
         m_dragBox = new TColumnDragBox(this);
         m_dragBox->OnMove = [this](QObject*, int SX, int SY) { ColumnDragMove(SX, SY); };
         m_dragBox->OnDrop = [this](QObject*, int SX, int SY) { ColumnDrop(SX, SY); };
-        m_topArrow = new TDragArrow(this, 1);
-        m_bottomArrow = new TDragArrow(this, 2);
+        // The arrow above the header points down at it, the one below points up.
+        m_topArrow = new TDragArrow(this, 2);
+        m_bottomArrow = new TDragArrow(this, 1);
     }
     const QPoint corner = viewport()->mapToGlobal(QPoint(column->ClientLeft(), GetHeaderRect().Top));
     m_dragBox->setGeometry(corner.x(), corner.y(), column->Width(), HeaderSize());
@@ -296,6 +297,8 @@ void TDataGrid::ColumnDrop(int X, int Y) {
     }
     m_clickColumn = nullptr;
     m_mouseDownPoint = TPoint(-1, -1);
+    // The release went to the box: the header press ends here.
+    m_headerPressed = false;
     SetDownColumn(nullptr);
     if (m_topArrow)
         m_topArrow->hide();

@@ -180,7 +180,10 @@ void TestDgDragging::dropArrows() {
     QCOMPARE(form.grid->DragCursor(), crColumnNoDrag);
     form.send(box, QEvent::MouseButtonRelease, QPoint(130, 60), Qt::NoButton);
     // The arrows' shapes: red, with a window region.
-    QCOMPARE(form.grid->TopArrow()->Shape(), 1);
+    QCOMPARE(form.grid->TopArrow()->Shape(), 2);
+    QCOMPARE(form.grid->BottomArrow()->Shape(), 1);
+    QVERIFY(!form.grid->HeaderPressed());
+    QCOMPARE(form.grid->DownColumn(), nullptr);
     QVERIFY(!form.grid->TopArrow()->mask().isEmpty());
     QVERIFY(form.grid->TopArrow()->mask() != form.grid->BottomArrow()->mask());
 }
