@@ -109,6 +109,12 @@ void TDataGrid::RowShownChanged(int Index, int Height, bool Shown) {
         RefreshArea(TGridArea::Cells);
         return;
     }
+    // The caption of a grid without shown rows comes or goes.
+    if (GetVisibleRowCount() == 0 || (Shown && GetVisibleRowCount() == 1)) {
+        RefreshArea(TGridArea::Cells);
+        RefreshArea(TGridArea::Indicator);
+        return;
+    }
     // A row above the page changes nothing on it.
     if (Index < TopRow())
         return;
@@ -153,6 +159,8 @@ int TDataGrid::AddRow(int Count) {
     m_lastAddedRow = RowCount() - 1;
     m_lastShownRow = m_lastAddedRow;
     if (UpdateCount() == 0) {
+        if (noneShown)
+            RefreshArea(TGridArea::Cells);
         if (GridLinesStyle() == TGridLinesStyle::lsFramed && Options().testFlag(TGridOption::goGrid) &&
             RowCount() >= 2 && first > 0)
             RefreshRowLine(first - 1);

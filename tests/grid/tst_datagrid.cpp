@@ -817,6 +817,10 @@ void TestDataGrid::pictureFollowsRowOperations_data() {
     QTest::newRow("exchange and move") << u"x1 4 m0 6"_s;
     QTest::newRow("children collapsed and expanded") << u"k1 k1 c1 e1"_s;
     QTest::newRow("everything hidden") << u"h0 h1 h2 h3 h4 h5 h6 h7 h8 h9 h10 h11"_s;
+    QTest::newRow("caption when the last row goes") << u"C h0 h1 h2 h3 h4 h5 h6 h7 h8 h9 h10 h11"_s;
+    QTest::newRow("caption and a row again") << u"C h0 h1 h2 h3 h4 h5 h6 h7 h8 h9 h10 h11 s4"_s;
+    QTest::newRow("caption, rows deleted and added") << u"C d0 d0 d0 d0 d0 d0 d0 d0 d0 d0 d0 d0 a1"_s;
+    QTest::newRow("caption, everything deleted") << u"C d0 d0 d0 d0 d0 d0 d0 d0 d0 d0 d0 d0"_s;
 }
 
 void TestDataGrid::pictureFollowsRowOperations() {
@@ -857,6 +861,9 @@ void TestDataGrid::pictureFollowsRowOperations() {
             break;
         case 'k':
             grid->AddChildRow(row, true);
+            break;
+        case 'C':
+            grid->SetCaption(u"Keine Zeilen"_s);
             break;
         default:
             break;
