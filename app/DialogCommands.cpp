@@ -16,8 +16,3 @@ void TForm1::Verschieben1Click() {
                     QStringLiteral("Favorit ") + RadioGroup_fav->item(s) + QStringLiteral("  verschieben ?"));
     platform::modals().showModal(Form_favs);
 }
-
-QStringList TForm1::channelGridNames() const {
-    // The channel grid lists no rows yet; the channel view reads its "Channel" column here.
-    return {};
-}

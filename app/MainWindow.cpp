@@ -3,6 +3,10 @@
 #include "app/GridPlaceholder.h"
 #include "app/PrintDialog.h"
 #include "app/RadioGroup.h"
+#include "grid/DgColumnParts.h"
+#include "grid/DgColumns.h"
+#include "grid/DgCustomColumn.h"
+#include "grid/DgGrid.h"
 #include "image/Fields.h"
 #include "image/Tables.h"
 #include "platform/IniFile.h"
@@ -30,7 +34,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (image::tableObserver() == this)
+        image::setTableObserver(nullptr);
+}
 
 void TForm1::connectHandlers() {
     connect(BitBtnLoad, &QPushButton::clicked, this, &TForm1::BitBtnLoadClick);
@@ -45,6 +52,7 @@ void TForm1::connectHandlers() {
     RadioGroup_tuner->OnClick = [this] { radiogroup_favclick(); };
     connect(TreeView_satellites, &QTreeWidget::itemClicked, this, &TForm1::ShowTreeNodeChannels);
     setUpSatelliteTree();
+    connectChannelGrid();
 }
 
 void TForm1::FormCreate() {
@@ -90,7 +98,8 @@ void TForm1::Favumbenennen1Click() {
 }
 
 void TForm1::setFavColumnCaption(int g, const QString& caption) {
-    DataGrid_channels->setColumnCaption(12 + g, caption);
+    if (grid::TDgCustomColumn* column = DataGrid_channels->ColumnAt(12 + g))
+        column->Header()->SetCaption(caption);
     DataGrid_lyngsat_vergleich->setColumnCaption(12 + g, caption);
 }
 
@@ -98,17 +107,7 @@ void TForm1::AddSatelliteRow(int s) {
     Q_UNUSED(s); // the satellite grid fills its row here
 }
 
-void TForm1::AddChannelRow(int i) {
-    Q_UNUSED(i); // the channel grid appends the row of channel i here when it passes the filters
-}
-
-void TForm1::radiogroup_favclick() {
-    Verschieben1->setEnabled(RadioGroup_fav->ItemIndex() >= 1);
-    Favumbenennen1->setEnabled(true);
-    // the channel grid is rebuilt here for the chosen view and filters
-}
-
 void TForm1::ShowTreeNodeChannels() {
     updateTransponderPopup();
-    // the channels of the selected satellite or transponder are listed here
+    listTreeNodeChannels();
 }

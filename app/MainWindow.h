@@ -1,12 +1,19 @@
 #pragma once
 
 #include "app/WebBrowser.h"
+#include "grid/GridTypes.h"
+#include "image/ChannelView.h"
+#include "image/TableOps.h"
+#include "platform/ControlTypes.h"
 #include "platform/Environment.h"
+#include "platform/FontStyles.h"
 #include "platform/TColor.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <optional>
+#include <unordered_map>
 
 class QAction;
 class QCheckBox;
@@ -33,8 +40,10 @@ using widgets::TProgressCyl;
 using widgets::TQvAboutBoxDlg;
 
 namespace grid {
+class TDataGrid;
 class TDgEdit;
-}
+class TRow;
+} // namespace grid
 
 namespace platform {
 class TIniFile;
@@ -43,7 +52,7 @@ class TIniFile;
 /// The program's main window: the start form with the "Load" button, and after a load the four tabs
 /// with the channel, satellite and import views. Controls are public, as the dialogs and the import
 /// reach into them by name.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public image::TableObserver {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -78,7 +87,7 @@ public:
     QTreeWidget* TreeView_satellites = nullptr;
     QLabel* Label_satellit = nullptr;
     QLabel* Label_transp_count = nullptr;
-    GridPlaceholder* DataGrid_channels = nullptr;
+    grid::TDataGrid* DataGrid_channels = nullptr;
     QLabel* Label_sendercount = nullptr;
     QLabel* Label_providercount = nullptr;
     TRadioGroup* RadioGroup_filter = nullptr;
@@ -207,6 +216,36 @@ public:
     void openSatelliteSettings(int r);
     /// Rebuilds what shows satellites, transponders and channels after the tables changed.
     void rebuildSatelliteViews();
+    // The channel list (ChannelView.cpp).
+    /// The view of the provider selected in the provider list.
+    void ListBox_providerClick();
+    /// Appends the rows of every channel on transponder t (0-based).
+    void ShowTransponderChannels(int t);
+    /// Leaving a search edit rebuilds the view when its text changed since the last rebuild.
+    void Edit_sucheExit();
+    void Edit_suchanfangExit();
+    void DataGrid_channel_customdrawcell(int ACol, int ARow, const platform::TRect& CellRect,
+                                         grid::TCellState CellState);
+    void DataGrid_channelsCellFormating(int ACol, int ARow, platform::TColor& TextColor,
+                                        platform::TFontStyles& FontStyle);
+    /// The 1-based channel number in the "Nr" cell of a row; 0 for no row.
+    int channelNumberOfRow(int row) const;
+
+    // Channel editing (ChannelEditing.cpp).
+    void DataGrid_channelsChange(int ACol, int ARow);
+    void DataGrid_channelsHeaderClick(int ACol);
+    void DataGrid_channelsKeyDown(int& Key, platform::TShiftState Shift);
+    void menuitem_loeschenClick();
+    void DataGrid_channelsMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y);
+    void DataGrid_channelsMouseMove(platform::TShiftState Shift, int X, int Y);
+    bool DataGrid_channelsDragOver(QObject* Source);
+    void DataGrid_channelsDragDrop(QObject* Source, int X, int Y);
+    /// Deletes the channels of the selected rows.
+    void DeleteSelectedChannels();
+
+    // image::TableObserver
+    void channelCountsChanged(int tv, int radio, int all) override;
+    void rebuildChannelView() override;
 
     /// Moves or resizes the controls by the monitor height minus 800, once per run, when the check
     /// box "anpassen an Bildschirmauflösung" is ticked.
@@ -231,12 +270,45 @@ private:
     void buildPopupMenus();
     void connectHandlers();
     void setUpSatelliteTree();
+    void buildChannelGridColumns();
+    void connectChannelGrid();
+    /// Readies the filter and the membership for a run of AddChannelRow; endChannelRows forgets them.
+    void beginChannelRows();
+    void endChannelRows();
+    /// Empties the channel grid and the rows' group entries.
+    void clearChannelRows();
+    /// The group entry a row was built from; -1 outside a group view.
+    int entryOfRow(int row) const;
+    /// Drops the row of group g's entry j after that entry left the group; later entries move up.
+    void dropGroupEntryRow(int g, int j);
+    /// Appends the row of channel i without asking the filter.
+    void appendChannelRow(int i);
+    void rebuildFavouriteView();
+    /// Lists the channels of the selected tree node.
+    void listTreeNodeChannels();
+    /// The row under a client point of the cells; -1 elsewhere.
+    int channelRowAt(int X, int Y);
     void fillViewsFromImage();
     void takeWorkingForm();
     void readSatellitesIni();
 
     bool m_screenFitted = false;
     bool m_loading = false;
+
+    // The channel list's view: which group the rows were built from (0 for none), the entry each row of
+    // a group view stands for (by row record, so sorting and moving rows keep it), the search texts of
+    // the last rebuild, and the row a running drag took along.
+    std::optional<image::ChannelFilter> m_rowFilter;
+    std::optional<image::FavMembership> m_rowMembership;
+    int m_viewGroup = 0;
+    int m_rowEntryToAdd = -1;
+    std::unordered_map<const grid::TRow*, int> m_rowEntries;
+    QString m_builtSearch;
+    QString m_builtPrefix;
+    const grid::TRow* m_dragRow = nullptr;
+    int m_viewGeneration = 0;
+    bool m_rebuilding = false;
+    bool m_rebuildAgain = false;
 };
 
 /// The main window, created first by ProgramMain.

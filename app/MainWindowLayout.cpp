@@ -1,9 +1,10 @@
 // The controls and menus of the main window, each at its designed place.
 #include "app/GridPlaceholder.h"
-#include "app/RadioGroup.h"
 #include "app/MainWindow.h"
+#include "app/RadioGroup.h"
 #include "app/WebBrowser.h"
 #include "grid/DgEdit.h"
+#include "grid/DgGrid.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/TColor.h"
@@ -168,7 +169,8 @@ void TForm1::buildMainTab() {
     Label_satellit = makeLabel(tab, QStringLiteral("------"), 120, 496);
     Label_transp_count = makeLabel(tab, QStringLiteral("-------"), 240, 496);
 
-    DataGrid_channels = place(new GridPlaceholder(tab), 280, 8, 945, 673);
+    DataGrid_channels = place(new grid::TDataGrid(tab), 280, 8, 945, 673);
+    buildChannelGridColumns();
     Label_sendercount = makeLabel(tab, QStringLiteral("-----"), 712, 682);
     Label_providercount = makeLabel(tab, QStringLiteral("-------"), 24, 704);
 

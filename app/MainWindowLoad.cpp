@@ -1,7 +1,8 @@
 // Loading the image, the screen fitting, saving and the backup on close.
 #include "app/GridPlaceholder.h"
-#include "app/RadioGroup.h"
 #include "app/MainWindow.h"
+#include "app/RadioGroup.h"
+#include "grid/DgGrid.h"
 #include "image/Fields.h"
 #include "image/ImageFile.h"
 #include "image/Tables.h"
@@ -123,12 +124,17 @@ void TForm1::fillViewsFromImage() {
         ListBox_provider->addItem(image::ProviderName(img.Providers[p].ProviderLabel));
     setLabelCaption(Label_providercount, QString::number(img.ProviderCount));
 
+    DataGrid_channels->BeginUpdate();
+    beginChannelRows();
     for (int i = 1; i <= img.ChannelCount; ++i) {
         AddChannelRow(i);
         ProgressCyl_start->SetPosition(static_cast<int>(platform::Round(i * 100.0 / img.ChannelCount)));
         platform::ProcessMessages();
     }
+    endChannelRows();
     ProgressCyl_start->hide();
+    DataGrid_channels->EndUpdate();
+    setLabelCaption(Label_sendercount, QString::number(DataGrid_channels->RowCount()));
     ListBuilding = false;
 }
 

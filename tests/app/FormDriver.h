@@ -3,7 +3,12 @@
 #include "ImageFixture.h"
 #include "ScriptedModals.h"
 #include "app/Dialogs.h"
+#include "app/GridPlaceholder.h"
 #include "app/MainWindow.h"
+#include "grid/DgColumnParts.h"
+#include "grid/DgColumns.h"
+#include "grid/DgCustomColumn.h"
+#include "grid/DgGrid.h"
 #include "image/Tables.h"
 #include "platform/Screen.h"
 
@@ -60,4 +65,13 @@ struct FormDriver {
 inline QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// The header caption of a grid's column; empty when there is no such column.
+inline QString columnCaption(grid::TDataGrid* grid, int column) {
+    grid::TDgCustomColumn* item = grid->ColumnAt(column);
+    return item ? item->Header()->Caption() : QString();
+}
+inline QString columnCaption(GridPlaceholder* grid, int column) {
+    return grid->columnCaption(column);
 }

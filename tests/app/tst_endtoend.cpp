@@ -111,8 +111,8 @@ void tst_EndToEnd::loadSaveAndBackup() {
     QCOMPARE(f.RadioGroup_fav->Items(), groups);
     QCOMPARE(f.RadioGroup_fav->ItemIndex(), 0);
     for (int g = 1; g <= 9; ++g) {
-        QCOMPARE(f.DataGrid_channels->columnCaption(12 + g), groups[g].left(4));
-        QCOMPARE(f.DataGrid_lyngsat_vergleich->columnCaption(12 + g), groups[g].left(4));
+        QCOMPARE(columnCaption(f.DataGrid_channels, 12 + g), groups[g].left(4));
+        QCOMPARE(columnCaption(f.DataGrid_lyngsat_vergleich, 12 + g), groups[g].left(4));
     }
     QCOMPARE(f.Label_satcount->text(), QStringLiteral("3"));
     QCOMPARE(f.Label_tvcount->text(), QStringLiteral("7"));

@@ -102,8 +102,8 @@ void tst_MainWindow::startWindow() {
     QCOMPARE(f.Label_sendercount->text(), QStringLiteral("-----"));
     QCOMPARE(f.Label_satellit->text(), QStringLiteral("------"));
     QCOMPARE(f.DataGrid_channels->geometry(), QRect(280, 8, 945, 673));
-    QCOMPARE(f.DataGrid_channels->columnCaption(13), QStringLiteral("Fav1"));
-    QCOMPARE(f.DataGrid_lyngsat_vergleich->columnCaption(21), QStringLiteral("Fav9"));
+    QCOMPARE(columnCaption(f.DataGrid_channels, 13), QStringLiteral("Fav1"));
+    QCOMPARE(columnCaption(f.DataGrid_lyngsat_vergleich, 21), QStringLiteral("Fav9"));
     QVERIFY(!f.CheckBox_Loesche_sat_ohne_nachfragen->isChecked());
     QVERIFY(f.CheckBox_info_nach_satloeschen->isChecked());
 }
@@ -351,8 +351,8 @@ void tst_MainWindow::favRename() {
     QCOMPARE(box.caption, QStringLiteral(" Favorit umbenennen ?"));
     QCOMPARE(box.text, QStringLiteral("Bitte den neuen Namen für die Favoritengruppe eingeben: "));
     QCOMPARE(f.RadioGroup_fav->item(group), typed);
-    QCOMPARE(f.DataGrid_channels->columnCaption(12 + group), typed.left(4));
-    QCOMPARE(f.DataGrid_lyngsat_vergleich->columnCaption(12 + group), typed.left(4));
+    QCOMPARE(columnCaption(f.DataGrid_channels, 12 + group), typed.left(4));
+    QCOMPARE(columnCaption(f.DataGrid_lyngsat_vergleich, 12 + group), typed.left(4));
 
     const image::TFavGroupRecord& after = image::Image().FavGroups[group];
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(after.GroupName.data()), 16), record);
@@ -374,7 +374,7 @@ void tst_MainWindow::favRenameWithAlleChangesNothing() {
     QCOMPARE(f.RadioGroup_fav->Items(), items);
     QVERIFY(image::Image().FavGroups == before);
     for (int g = 1; g <= 9; ++g)
-        QCOMPARE(f.DataGrid_channels->columnCaption(12 + g), QStringLiteral("Fav%1").arg(g));
+        QCOMPARE(columnCaption(f.DataGrid_channels, 12 + g), QStringLiteral("Fav%1").arg(g));
 }
 
 void tst_MainWindow::favRenameCancelledChangesNothing() {
@@ -385,7 +385,7 @@ void tst_MainWindow::favRenameCancelledChangesNothing() {
     drv.modals.answerInput(std::nullopt);
     f.Favumbenennen1->trigger();
     QCOMPARE(f.RadioGroup_fav->item(2), QStringLiteral("Fav2"));
-    QCOMPARE(f.DataGrid_channels->columnCaption(14), QStringLiteral("Fav2"));
+    QCOMPARE(columnCaption(f.DataGrid_channels, 14), QStringLiteral("Fav2"));
     QVERIFY(image::Image().FavGroups[2] == before);
 }
 

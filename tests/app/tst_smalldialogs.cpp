@@ -170,8 +170,8 @@ void tst_SmallDialogs::favMove() {
     for (int g = 1; g <= 9; ++g) {
         const QString name = names[order[g - 1] - 1];
         QCOMPARE(f.RadioGroup_fav->item(g), name);
-        QCOMPARE(f.DataGrid_channels->columnCaption(12 + g), name.left(4));
-        QCOMPARE(f.DataGrid_lyngsat_vergleich->columnCaption(12 + g), name.left(4));
+        QCOMPARE(columnCaption(f.DataGrid_channels, 12 + g), name.left(4));
+        QCOMPARE(columnCaption(f.DataGrid_lyngsat_vergleich, 12 + g), name.left(4));
         QCOMPARE(image::FavGroupDisplayName(img.FavGroups[g]), name.left(16));
         QCOMPARE(members(img.FavGroups[g]), members(before->FavGroups[order[g - 1]]));
     }
@@ -222,7 +222,7 @@ void tst_SmallDialogs::favMoveRefusals() {
                           QStringLiteral("Fehler! Keine Favoritengruppe zum Verschieben gewählt.")}));
     QCOMPARE(f.RadioGroup_fav->Items(), items);
     QVERIFY(image::Image().FavGroups == groups);
-    QCOMPARE(f.DataGrid_channels->columnCaption(13), QStringLiteral("Fav1"));
+    QCOMPARE(columnCaption(f.DataGrid_channels, 13), QStringLiteral("Fav1"));
 }
 
 void tst_SmallDialogs::providerChoice_data() {
