@@ -53,6 +53,7 @@ void TForm1::connectHandlers() {
     connect(TreeView_satellites, &QTreeWidget::itemClicked, this, &TForm1::ShowTreeNodeChannels);
     setUpSatelliteTree();
     connectChannelGrid();
+    setUpSatelliteGrid();
 }
 
 void TForm1::FormCreate() {
@@ -101,10 +102,6 @@ void TForm1::setFavColumnCaption(int g, const QString& caption) {
     if (grid::TDgCustomColumn* column = DataGrid_channels->ColumnAt(12 + g))
         column->Header()->SetCaption(caption);
     DataGrid_lyngsat_vergleich->setColumnCaption(12 + g, caption);
-}
-
-void TForm1::AddSatelliteRow(int s) {
-    Q_UNUSED(s); // the satellite grid fills its row here
 }
 
 void TForm1::ShowTreeNodeChannels() {

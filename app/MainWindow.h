@@ -107,7 +107,7 @@ public:
     QLabel* Label_satcount = nullptr;
     QLabel* Label_tvcount = nullptr;
     QLabel* Label_radiocount = nullptr;
-    GridPlaceholder* DataGrid_sats = nullptr;
+    grid::TDataGrid* DataGrid_sats = nullptr;
     QCheckBox* CheckBox_Loesche_sat_ohne_nachfragen = nullptr;
     QCheckBox* CheckBox_info_nach_satloeschen = nullptr;
 
@@ -214,7 +214,8 @@ public:
     void moveSatellite(int from, int to);
     /// Opens the satellite dialog for grid row r (the satellite grid's double click).
     void openSatelliteSettings(int r);
-    /// Rebuilds what shows satellites, transponders and channels after the tables changed.
+    /// Rebuilds what shows satellites, transponders and channels after the tables changed; the satellite
+    /// grid keeps its selected row.
     void rebuildSatelliteViews();
     // The channel list (ChannelView.cpp).
     /// The view of the provider selected in the provider list.
@@ -246,6 +247,28 @@ public:
     // image::TableObserver
     void channelCountsChanged(int tv, int radio, int all) override;
     void rebuildChannelView() override;
+    /// The same, selecting satellite-grid row selectRow afterwards (none for -1).
+    void rebuildSatelliteViews(int selectRow);
+
+    // Satellite grid on "Sat" (SatelliteGrid.cpp).
+    void DataGrid_satsCustomDrawCell(int ACol, int ARow, const platform::TRect& CellRect,
+                                     grid::TCellState CellState);
+    void DataGrid_satsMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y);
+    void DataGrid_satsMouseMove(platform::TShiftState Shift, int X, int Y);
+    /// Accepts only a drag that comes from the satellite grid itself.
+    bool DataGrid_satsDragOver(QObject* Source) const;
+    void DataGrid_satsDragDrop(QObject* Source, int X, int Y);
+    void DataGrid_satsDblClick();
+    void DataGrid_satsKeyDown(int& Key, platform::TShiftState Shift);
+    /// Grid pop-up "lösche Satellit" and the Delete key: deletes the satellite of the selected row.
+    void loescheSatellit1Click();
+    /// The satellite-grid row under a client point of its cells; -1 elsewhere.
+    int satelliteRowAt(int X, int Y) const;
+    /// The selected satellite-grid row; -1 when none is selected.
+    int selectedSatelliteRow() const;
+    /// Fills the satellite grid from the satellite table again and selects row select (the last row when
+    /// it lies past the end; none for -1).
+    void rebuildSatelliteGrid(int select);
 
     /// Moves or resizes the controls by the monitor height minus 800, once per run, when the check
     /// box "anpassen an Bildschirmauflösung" is ticked.
@@ -288,6 +311,7 @@ private:
     void listTreeNodeChannels();
     /// The row under a client point of the cells; -1 elsewhere.
     int channelRowAt(int X, int Y);
+    void setUpSatelliteGrid();
     void fillViewsFromImage();
     void takeWorkingForm();
     void readSatellitesIni();

@@ -206,7 +206,7 @@ void TForm1::buildSatTab() {
     Label_satcount = makeLabel(tab, QStringLiteral("0"), 88, 40);
     Label_tvcount = makeLabel(tab, QStringLiteral("0"), 88, 72);
     Label_radiocount = makeLabel(tab, QStringLiteral("0"), 88, 104);
-    DataGrid_sats = place(new GridPlaceholder(tab), 176, 24, 905, 649);
+    DataGrid_sats = place(new grid::TDataGrid(tab), 176, 24, 905, 649);
     CheckBox_Loesche_sat_ohne_nachfragen =
         makeCheckBox(tab, QStringLiteral("ohne Bestätigung löschen"), 8, 192, false);
     CheckBox_info_nach_satloeschen = makeCheckBox(tab, QStringLiteral("Info nach Löschen"), 8, 224, true);

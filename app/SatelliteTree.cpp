@@ -4,6 +4,7 @@
 #include "app/SatelliteRows.h"
 #include "app/SatelliteSettingsDialog.h"
 #include "app/TransponderDialog.h"
+#include "grid/DgGrid.h"
 #include "image/Fields.h"
 #include "image/SatelliteOps.h"
 #include "image/TableOps.h"
@@ -200,8 +201,17 @@ void TForm1::deleteSatelliteRow(int r, bool fromGrid) {
                                              platform::MsgDlgType::Confirmation,
                                              platform::mbYes | platform::mbCancel) != platform::mrYes)
         return;
+    // The tree leaves the grid's selection on its satellite; the grid selects the row that took the
+    // deleted one's place.
+    int select = selectedSatelliteRow();
+    if (fromGrid)
+        select = r;
+    else if (select > r)
+        --select;
     const int k = image::DeleteSatellite(r);
-    rebuildSatelliteViews();
+    rebuildSatelliteViews(select);
+    if (const int shown = selectedSatelliteRow(); fromGrid && shown >= 0)
+        DataGrid_sats->ScrollToRow(shown + qMin(7, DataGrid_sats->RowCount() - 1 - shown));
     setLabelCaption(Label_satcount, QString::number(image::Image().SatelliteCount));
     if (!fromGrid || CheckBox_info_nach_satloeschen->isChecked())
         platform::modals().messageDlg(label + QStringLiteral(" mit %1 Transponder(n) gelöscht").arg(k),
@@ -213,15 +223,12 @@ void TForm1::moveSatellite(int from, int to) {
         rebuildSatelliteViews();
 }
 
-void TForm1::openSatelliteSettings(int r) {
-    if (r < 0 || r >= image::Image().SatelliteCount)
-        return;
-    Form_satsettings->fillFromRow(r, satelliteRowTexts(image::Image().Satellites[r + 1]));
-    platform::modals().showModal(Form_satsettings);
+void TForm1::rebuildSatelliteViews() {
+    rebuildSatelliteViews(selectedSatelliteRow());
 }
 
-void TForm1::rebuildSatelliteViews() {
+void TForm1::rebuildSatelliteViews(int selectRow) {
     BuildSatelliteTree();
-    // The satellite grid's rows ("Sat-Nr", "Transponderzahl") are rebuilt here once it is a data grid.
+    rebuildSatelliteGrid(selectRow);
     radiogroup_favclick();
 }

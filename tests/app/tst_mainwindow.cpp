@@ -5,6 +5,7 @@
 #include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
 #include "grid/DgEdit.h"
+#include "grid/DgGrid.h"
 #include "image/ImageFile.h"
 #include "image/Layout.h"
 #include "widgets/ProgressCyl.h"

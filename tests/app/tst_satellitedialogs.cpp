@@ -310,6 +310,7 @@ void tst_SatelliteDialogs::satelliteDialog() {
     image::TSatelliteRecord expected = image::Image().Satellites[1];
     image::StoreName(expected.SatelliteName, QStringLiteral("12345678"));
     image::Image().Satellites[1].SatelliteName = expected.SatelliteName;
+    f.rebuildSatelliteViews(); // the dialog starts from the grid row
     answerFormBy(drv, [&](QDialog* d) {
         auto& s = *static_cast<TForm_satsettings*>(d);
         QCOMPARE(d->size(), QSize(289, 534));
