@@ -108,6 +108,7 @@ private slots:
     void deleteSelectedRow_data();
     void deleteSelectedRow();
     void deleteOnlySatellite();
+    void deletionShowsRowsBelowAndRebuildsKeepThePage();
     void doubleClickOpensSatelliteDialog();
     void rowsFollowTransponderChangesAndTreeDeletions();
 };
@@ -337,6 +338,42 @@ void tst_SatelliteGrid::deleteOnlySatellite() {
     mouse.doubleClick(QPoint(30, 40));
     QCOMPARE(drv.boxes().size(), 2);
     QCOMPARE(drv.modals.shown().size(), 2);
+}
+
+void tst_SatelliteGrid::deletionShowsRowsBelowAndRebuildsKeepThePage() {
+    ImageFixture fixture = satelliteScenario();
+    for (int s = 3; s < 60; ++s)
+        fixture.satelliteSlots.push_back(ImageFixture::satellite(s, QStringLiteral("X%1").arg(s), 100));
+    FormDriver drv;
+    openSatTab(drv, fixture);
+    TForm1& f = *drv.form;
+    grid::TDataGrid& g = satGrid(f);
+    GridMouse mouse{g};
+    f.CheckBox_Loesche_sat_ohne_nachfragen->setChecked(true);
+    f.CheckBox_info_nach_satloeschen->setChecked(false);
+    const int page = g.GetPageRowCount(false);
+    QVERIFY(page > 8 && page < 50);
+
+    // The last row of the first page: its successor takes its place with seven rows below it in view.
+    mouse.click(mouse.row(page - 1));
+    QTest::keyClick(&g, Qt::Key_Delete);
+    QCOMPARE(f.selectedSatelliteRow(), page - 1);
+    QCOMPARE(g.GetCellText(scName, page - 1), QStringLiteral("X%1").arg(page));
+    QCOMPARE(g.TopRow(), 7);
+    // A rebuild of the views keeps the page and the selected row.
+    f.rebuildSatelliteViews();
+    QCOMPARE(g.TopRow(), 7);
+    QCOMPARE(f.selectedSatelliteRow(), page - 1);
+
+    // The last row: the new last row is selected at the bottom of the page.
+    g.ScrollToRow(g.RowCount() - 1);
+    mouse.click(mouse.row(g.RowCount() - 1));
+    QTest::keyClick(&g, Qt::Key_Delete);
+    QCOMPARE(g.RowCount(), 58);
+    QCOMPARE(f.selectedSatelliteRow(), 57);
+    QCOMPARE(g.TopRow(), 58 - page);
+    QVERIFY(drv.boxes().isEmpty());
+    QVERIFY_IMAGE_INVARIANTS(image::Image());
 }
 
 void tst_SatelliteGrid::doubleClickOpensSatelliteDialog() {
