@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -299,9 +300,15 @@ void tst_SatelliteGrid::deleteSelectedRow() {
         mouse.click(mouse.row(row));
     if (answer)
         drv.modals.answerMessage(answer);
-    if (viaPopup)
+    if (viaPopup) {
+        // A right click on the grid brings up its pop-up.
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, mouse.row(row),
+                               satGrid(f).viewport()->mapToGlobal(mouse.row(row)));
+        QApplication::sendEvent(satGrid(f).viewport(), &menu);
+        QTRY_VERIFY(f.PopupMenu_sat->isVisible());
+        f.PopupMenu_sat->hide();
         f.loescheSatellit1->trigger();
-    else
+    } else
         QTest::keyClick(&satGrid(f), Qt::Key_Delete);
 
     QCOMPARE(drv.boxes(), boxes);
