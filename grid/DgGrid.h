@@ -155,6 +155,9 @@ private:
     /// First and last shown row from the store; TopRow := the first shown row at or after Candidate (else
     /// the last shown row, else 0) with the scroll position following it; then the scroll range.
     void Resync(int TopCandidate);
+    /// The scroll range and Position (the shown rows above TopRow) without moving the picture; when every
+    /// row fits, the page starts at the first shown row.
+    void SettleScroll(int Position);
     /// The vertical position without scrolling the picture.
     void SetVertPositionQuiet(int Position);
     /// A row whose selection was deleted: the first shown row at or after Index, else the last shown one.

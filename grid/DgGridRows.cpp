@@ -80,14 +80,22 @@ void TDataGrid::Resync(int TopCandidate) {
             top = m_lastShownRow;
     }
     m_topRow = top;
-    const int position = m_firstShownRow >= 0 ? ShownBefore(top) : 0;
-    // The range first, then the position, both without moving the picture.
+    SettleScroll(m_firstShownRow >= 0 ? ShownBefore(top) : 0);
+}
+
+void TDataGrid::SettleScroll(int Position) {
+    // The range first, then the position, both without moving the picture. A range update that moves
+    // TopRow itself (to fill the page from the bottom) also sets the position that goes with it.
     TDgScrollBar* bar = VertScrollBar();
+    const int top = m_topRow;
     bar->BeginUpdate();
     UpdateVertScrollBar();
-    bar->SetPosition(position);
+    if (m_topRow == top)
+        bar->SetPosition(Position);
+    else
+        Position = ShownBefore(m_topRow);
     bar->EndUpdate();
-    if (bar->Position() != position) {
+    if (bar->Position() != Position) {
         // Every row fits: the page starts at the first shown row.
         m_topRow = std::max(RowAfterShown(bar->Position()), 0);
         RefreshArea(TGridArea::Cells);
@@ -368,10 +376,42 @@ void TDataGrid::SetRowVisible(int Index, bool Value) {
     if (!Value && CellEditing() && EditingRow() == Index)
         EndEditing();
     const int oldTop = m_topRow;
+    int position = VertScrollBar()->Position();
     m_cells->SetRowVisible(Index, Value);
-    // At the first position a row shown above the page becomes its top.
-    const bool atTop = VertScrollBar()->Position() == 0;
-    Resync(Value && atTop && Index < oldTop ? Index : oldTop);
+    // The marks move by this one row, without a walk over all rows: windows hide rows in loops.
+    if (GetVisibleRowCount() == 0) {
+        m_firstShownRow = m_lastShownRow = -1;
+        m_topRow = 0;
+        position = 0;
+    } else if (Value) {
+        if (m_firstShownRow < 0) {
+            m_firstShownRow = m_lastShownRow = m_topRow = Index;
+            position = 0;
+        } else {
+            m_firstShownRow = std::min(m_firstShownRow, Index);
+            m_lastShownRow = std::max(m_lastShownRow, Index);
+            // At the first position a row shown above the page becomes its top.
+            if (Index < m_topRow && position == 0)
+                m_topRow = Index;
+            else if (Index < m_topRow)
+                ++position;
+        }
+    } else {
+        if (Index == m_firstShownRow)
+            m_firstShownRow = FirstShownFrom(Index + 1);
+        if (Index == m_lastShownRow)
+            m_lastShownRow = LastShownUpTo(Index - 1);
+        if (Index < m_topRow) {
+            --position;
+        } else if (Index == m_topRow) {
+            const int next = FirstShownFrom(Index + 1);
+            // Past the last shown row the page starts at the row before, which the position counted.
+            m_topRow = next >= 0 ? next : LastShownUpTo(Index - 1);
+            if (next < 0)
+                --position;
+        }
+    }
+    SettleScroll(position);
     if (m_topRow != oldTop) {
         RefreshArea(TGridArea::Cells);
         RefreshArea(TGridArea::Indicator);
@@ -447,7 +487,7 @@ void TDataGrid::SetRowHeight(int Index, int Value) {
                 RefreshSelection();
         }
     }
-    Resync(m_topRow);
+    SettleScroll(VertScrollBar()->Position());
     PlaceInplaceEdit();
 }
 

@@ -119,6 +119,9 @@ void TestDataGrid::randomSequences() {
     QFETCH(quint32, seed);
     QFETCH(TGridOptions, options);
     auto grid = makeGrid(0, options);
+    // Shown, so that the page holds about six rows and scrolling matters.
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
     TDgCustomColumn* key = grid->Columns()->ColumnItem(1);
     grid->Cells()->SetRandomSeed(seed);
     QRandomGenerator random(seed);
