@@ -91,6 +91,8 @@ private slots:
     void dropColumn_data();
     void dropColumn();
     void dropArrows();
+    void dropPositionScrolled_data();
+    void dropPositionScrolled();
     void resizeColumn();
     void fixedSizeColumnOffersNoBorder();
     void resizeRow();
@@ -186,6 +188,33 @@ void TestDgDragging::dropArrows() {
     QCOMPARE(form.grid->DownColumn(), nullptr);
     QVERIFY(!form.grid->TopArrow()->mask().isEmpty());
     QVERIFY(form.grid->TopArrow()->mask() != form.grid->BottomArrow()->mask());
+}
+
+void TestDgDragging::dropPositionScrolled_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("expected");
+    // Eight 60-pixel columns, C0 fixed, scrolled by 90: C2 at 30..90 lies partly under C0, C3 at 90..150.
+    QTest::newRow("left half of C3") << 5 << 100 << 3;
+    QTest::newRow("right half of C3") << 5 << 140 << 4;
+    QTest::newRow("over C2 under the fixed column") << 5 << 70 << 5;
+    QTest::newRow("onto the fixed column") << 5 << 20 << 0;
+    QTest::newRow("the fixed column to the left of C3") << 0 << 100 << 2;
+    QTest::newRow("over itself") << 3 << 120 << 3;
+    QTest::newRow("C2 to the left half of C6") << 2 << 299 << 5;
+}
+
+void TestDgDragging::dropPositionScrolled() {
+    QFETCH(int, col);
+    QFETCH(int, x);
+    QFETCH(int, expected);
+    Form form(GO::goHeader | GO::goGrid);
+    for (int i = 4; i < 8; ++i)
+        addText(*form.grid, u"C%1"_s.arg(i));
+    form.grid->SetFixedCols(1);
+    form.grid->HorzScrollBar()->SetPosition(90);
+    QCOMPARE(form.grid->HorzScrollPosition(), 90);
+    QCOMPARE(form.grid->ColumnDropPosition(form.grid->Columns()->ColumnItem(col), x), expected);
 }
 
 void TestDgDragging::resizeColumn() {
