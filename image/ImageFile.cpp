@@ -19,6 +19,10 @@ using namespace layout;
 
 namespace {
 
+// What a reference to an empty satellite slot or provider block becomes at the load.
+constexpr Byte kNoSatellite = 0xFF;
+constexpr std::uint16_t kNoProvider = 0xFFFF;
+
 // Reads records at fixed file offsets of a complete image.
 class ImageReader {
 public:
@@ -125,7 +129,9 @@ ImageError parseImage(const QByteArray& bytes, SettingsImage& out) {
     }
 
     // Dropping empty slots moved records to lower places: point every reference at its record's new
-    // place, so a load and a save never rewire channels. A reference to an empty slot stays as read.
+    // place, so a load and a save never rewire channels. A reference to an empty slot would otherwise
+    // name whatever record moved into that place: it is set beyond every slot, where it names none also
+    // after a save and a reload.
     for (int s = 1; s <= out.SatelliteCount; ++s) {
         auto& sat = out.Satellites[s];
         const int place = s - 1;
@@ -135,13 +141,17 @@ ImageError parseImage(const QByteArray& bytes, SettingsImage& out) {
     }
     for (int t = 1; t <= out.TransponderCount; ++t) {
         auto& tp = out.Transponders[t];
-        if (tp.SatelliteIndex < kSatelliteSlotCount && slotToSatellite[tp.SatelliteIndex] >= 0)
-            tp.SatelliteIndex = static_cast<Byte>(slotToSatellite[tp.SatelliteIndex]);
+        if (tp.SatelliteIndex >= kSatelliteSlotCount)
+            continue;
+        const int satellite = slotToSatellite[tp.SatelliteIndex];
+        tp.SatelliteIndex = satellite >= 0 ? static_cast<Byte>(satellite) : kNoSatellite;
     }
     for (int c = 1; c <= out.ChannelCount; ++c) {
         auto& ch = out.Channels[c];
-        if (ch.ProviderIndex < kProviderSlotCount && blockToProvider[ch.ProviderIndex] >= 0)
-            ch.ProviderIndex = static_cast<std::uint16_t>(blockToProvider[ch.ProviderIndex]);
+        if (ch.ProviderIndex >= kProviderSlotCount)
+            continue;
+        const int provider = blockToProvider[ch.ProviderIndex];
+        ch.ProviderIndex = provider >= 0 ? static_cast<std::uint16_t>(provider) : kNoProvider;
     }
     return {};
 }

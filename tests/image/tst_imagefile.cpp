@@ -57,7 +57,9 @@ private slots:
     }
     void roundTripIsByteExact() {
         QFETCH(int, which);
-        ImageFixture f = which == 0 ? ImageFixture::typical() : which == 1 ? ImageFixture::full() : ImageFixture{};
+        ImageFixture f = which == 0   ? ImageFixture::typical()
+                         : which == 1 ? ImageFixture::full()
+                                      : ImageFixture{};
         const QByteArray original = f.build();
         ImageError err;
         const auto img = parsed(original, &err);
@@ -217,20 +219,50 @@ private slots:
         QCOMPARE(SatelliteDisplayName(img->Satellites[1]), QStringLiteral("First"));
         // Saving writes the used satellites first and zero slots after them.
         const QByteArray out = saved(*img);
-        QCOMPARE(out.mid(kSatelliteOffset + 2 * kSatelliteRecordSize, kSatelliteRecordSize), QByteArray(48, '\0'));
+        QCOMPARE(out.mid(kSatelliteOffset + 2 * kSatelliteRecordSize, kSatelliteRecordSize),
+                 QByteArray(48, '\0'));
     }
 
     void emptyProviderBlocksAreDroppedAndChannelsFollow() {
         ImageFixture f;
         f.providerBlocks = {ImageFixture::provider(QStringLiteral("P1")), std::nullopt,
                             ImageFixture::provider(QStringLiteral("P3"))};
-        f.channels = {ImageFixture::channel(QStringLiteral("x"), 0, 2), ImageFixture::channel(QStringLiteral("y"), 0, 0)};
+        f.channels = {ImageFixture::channel(QStringLiteral("x"), 0, 2),
+                      ImageFixture::channel(QStringLiteral("y"), 0, 0)};
         f.tvCount = 2;
         const auto img = parsed(f.build());
         QCOMPARE(img->ProviderCount, 2);
         QCOMPARE(ProviderName(img->Providers[2].ProviderLabel), QStringLiteral("P3"));
         QCOMPARE(int(img->Channels[1].ProviderIndex), 1);
         QCOMPARE(int(img->Channels[2].ProviderIndex), 0);
+    }
+
+    void referencesToEmptySlotsNameNothing() {
+        ImageFixture f;
+        f.satelliteSlots = {ImageFixture::satellite(0, QStringLiteral("A"), 10), TSatelliteRecord{},
+                            ImageFixture::satellite(2, QStringLiteral("C"), 30)};
+        // Transponder 2 names the empty slot 1, transponder 3 slot 2 ("C").
+        f.transponders = {ImageFixture::transponder(0, 11000), ImageFixture::transponder(1, 11500),
+                          ImageFixture::transponder(2, 12000)};
+        f.providerBlocks = {ImageFixture::provider(QStringLiteral("P1")), std::nullopt,
+                            ImageFixture::provider(QStringLiteral("P3"))};
+        // Channel "empty" names the empty block 1, "far" a block past them all.
+        f.channels = {ImageFixture::channel(QStringLiteral("empty"), 0, 1),
+                      ImageFixture::channel(QStringLiteral("P3"), 2, 2),
+                      ImageFixture::channel(QStringLiteral("far"), 0, 470)};
+        f.tvCount = 3;
+        auto img = parsed(f.build());
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(img->SatelliteCount, 2);
+            QCOMPARE(img->ProviderCount, 2);
+            QVERIFY(img->Transponders[2].SatelliteIndex >= img->SatelliteCount);
+            QCOMPARE(int(img->Transponders[3].SatelliteIndex), 1);
+            QVERIFY(img->Channels[1].ProviderIndex >= img->ProviderCount);
+            QCOMPARE(int(img->Channels[2].ProviderIndex), 1);
+            QCOMPARE(int(img->Channels[3].ProviderIndex), 470);
+            // Saved and loaded again, the references still name what they named.
+            img = parsed(saved(*img));
+        }
     }
 
     void writerRefusesOversizedTables_data() {
@@ -323,7 +355,8 @@ private slots:
         QTest::newRow("value 'error' ends the list")
             << QByteArray("[satellites]\n1=A\n2=B\n3=C\n4=error\n5=E\n")
             << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-        QTest::newRow("gap ends the list") << QByteArray("[satellites]\n1=A\n3=C\n") << QStringList{QStringLiteral("A")};
+        QTest::newRow("gap ends the list")
+            << QByteArray("[satellites]\n1=A\n3=C\n") << QStringList{QStringLiteral("A")};
         QTest::newRow("special characters stay")
             << QByteArray("[Satellites]\r\n1 = Astra 1KR, 1L; 19,2\xb0 E 100%\r\n2=\"Hot bird\"\r\n")
             << QStringList{QStringLiteral("Astra 1KR, 1L; 19,2° E 100%"), QStringLiteral("Hot bird")};
