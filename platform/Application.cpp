@@ -9,6 +9,10 @@ namespace platform {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
+QString unknownExceptionMessage() {
+    return QStringLiteral("Unbekannter Fehler.");
+}
+
 void showCurrentException() {
     try {
         throw;
@@ -16,6 +20,9 @@ void showCurrentException() {
         modals().showError(e.Message());
     } catch (const std::exception& e) {
         modals().showError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        // Whatever else a handler throws must not end the program either.
+        modals().showError(unknownExceptionMessage());
     }
 }
 
@@ -28,6 +35,8 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     }
 }
 
-void ProcessMessages() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 } // namespace platform

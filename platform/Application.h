@@ -12,8 +12,10 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-/// Shows the message of the exception in flight in the standard error box (call inside a catch).
+/// Shows the message of the exception in flight in the standard error box (call inside a catch); an
+/// exception that carries no message shows unknownExceptionMessage.
 void showCurrentException();
+QString unknownExceptionMessage();
 
 /// Processes pending events except user input, so a click cannot re-enter a half-done operation.
 void ProcessMessages();

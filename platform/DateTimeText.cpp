@@ -239,7 +239,8 @@ QString LongTimeFormat() {
 }
 
 QString DateTimeToStr(TDateTime value) {
-    if (!(value >= kMinDateTime && value < kMaxDateTime))
+    // The lower limit is a whole day: 1 January of year 1 with a time of day lies below it as a number.
+    if (!(std::trunc(value) >= kMinDateTime && value < kMaxDateTime))
         throw EConvertError(
             QStringLiteral("'%1' ist keine gültige Datums- und Uhrzeitangabe").arg(FloatToStr(value)));
     const Formats f = formats();

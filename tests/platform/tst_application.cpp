@@ -4,6 +4,7 @@
 
 #include <QTimer>
 #include <QtTest>
+#include <stdexcept>
 
 namespace {
 
@@ -13,6 +14,10 @@ public:
     bool event(QEvent* e) override {
         if (e->type() == QEvent::User)
             throw platform::EConvertError(QStringLiteral("'x' ist kein gültiger Integerwert"));
+        if (e->type() == QEvent::User + 1)
+            throw 42; // no exception class at all
+        if (e->type() == QEvent::User + 2)
+            throw std::runtime_error("kaputt");
         return QObject::event(e);
     }
 };
@@ -31,6 +36,19 @@ private slots:
         QCOMPARE(modals.shown().size(), 1);
         QCOMPARE(modals.shown().first().kind, ShownBox::Kind::Error);
         QCOMPARE(modals.shown().first().text, QStringLiteral("'x' ist kein gültiger Integerwert"));
+    }
+
+    void anythingThrownReachesTheErrorBox() {
+        ScriptedModals modals;
+        FailingObject target;
+        for (int kind : {1, 2}) {
+            QEvent event(QEvent::Type(QEvent::User + kind));
+            QCoreApplication::sendEvent(&target, &event);
+        }
+        QCOMPARE(modals.texts(),
+                 (QStringList{platform::unknownExceptionMessage(), QStringLiteral("kaputt")}));
+        for (const ShownBox& box : modals.shown())
+            QCOMPARE(box.kind, ShownBox::Kind::Error);
     }
 
     void processMessagesRunsPendingWork() {

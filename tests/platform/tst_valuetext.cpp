@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("half a second is midnight")
             << 45000.0 + 500.0 / 86400000.0 << QStringLiteral("15.03.2023");
         QTest::newRow("year 1") << -693593.0 << QStringLiteral("01.01.0001");
+        QTest::newRow("noon of year 1's first day") << -693593.5 << QStringLiteral("01.01.0001 12:00:00");
         QTest::newRow("last second") << 2958465.0 + 86399.0 / 86400.0
                                      << QStringLiteral("31.12.9999 23:59:59");
     }
@@ -48,6 +49,8 @@ private slots:
         QTest::newRow("year 10000") << 2958466.0
                                     << QStringLiteral(
                                            "'2958466' ist keine gültige Datums- und Uhrzeitangabe");
+        QTest::newRow("the evening before year 1")
+            << -693594.25 << QStringLiteral("'-693594,25' ist keine gültige Datums- und Uhrzeitangabe");
         QTest::newRow("before year 1")
             << -693594.0 << QStringLiteral("'-693594' ist keine gültige Datums- und Uhrzeitangabe");
         QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN()
@@ -115,7 +118,7 @@ private slots:
     }
 
     void textRoundTrip() {
-        for (double v : {45000.0, 45000.75, 0.25, -700.5, 2958465.0}) {
+        for (double v : {45000.0, 45000.75, 0.25, -700.5, 2958465.0, -693593.0, -693593.5}) {
             QCOMPARE(StrToDateTime(DateTimeToStr(v)), v);
         }
     }
