@@ -199,6 +199,7 @@ private slots:
     void drags_data();
     void drags();
     void headerClicksAndDragFlags();
+    void dropsFromOtherControlsAreRefused();
     void everyEditReachesTheSavedImage();
     void rowColours();
 };
@@ -622,6 +623,19 @@ void tst_ChannelList::headerClicksAndDragFlags() {
     w.click(w.header(ccNumber)); // now descending
     w.click(w.header(ccNumber));
     QVERIFY(!w.f.SortedByNumber);
+}
+
+void tst_ChannelList::dropsFromOtherControlsAreRefused() {
+    ListForm w;
+    const QList<int> ids = w.serviceIds();
+    platform::TDragManager& drag = platform::TDragManager::instance();
+    drag.BeginDrag(w.f.DataGrid_sats, true);
+    drag.MouseMove(w.view()->mapToGlobal(w.cell(ccServiceId, 2)));
+    QVERIFY(!drag.Accepted());
+    drag.MouseUp(w.view()->mapToGlobal(w.cell(ccServiceId, 2)));
+    // Even a drop handed over directly moves nothing.
+    w.f.DataGrid_channelsDragDrop(w.f.DataGrid_sats, w.cell(ccServiceId, 2).x(), w.cell(ccServiceId, 2).y());
+    QCOMPARE(w.serviceIds(), ids);
 }
 
 // ---- the saved image ----
