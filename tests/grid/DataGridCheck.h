@@ -6,6 +6,7 @@
 #include "grid/DgColumns.h"
 #include "grid/DgGrid.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -123,17 +124,17 @@ inline QString problems(grid::TDataGrid& Grid) {
     if (Grid.CellEditing() && (Grid.EditingRow() < 0 || Grid.EditingRow() >= rows))
         out << QStringLiteral("editing row %1 outside the rows").arg(Grid.EditingRow());
     // Child counts agree with the parent links.
+    QHash<const grid::TRow*, int> children;
+    for (int r = 0; r < rows; ++r)
+        if (const grid::TRow* parent = Grid.GetRowRecord(r)->ParentRow())
+            ++children[parent];
     for (int r = 0; r < rows; ++r) {
         const grid::TRow* row = Grid.GetRowRecord(r);
-        int children = 0;
-        for (int c = 0; c < rows; ++c)
-            if (Grid.GetRowRecord(c)->ParentRow() == row)
-                ++children;
-        if (children != row->ChildCount())
+        if (children.value(row) != row->ChildCount())
             out << QStringLiteral("row %1 counts %2 children, has %3")
                        .arg(r)
                        .arg(row->ChildCount())
-                       .arg(children);
+                       .arg(children.value(row));
     }
     return out.join(QStringLiteral("; "));
 }

@@ -85,6 +85,7 @@ private slots:
     void sortKeepsSelectedRowInView();
     void sortEventsAndWithoutCanSort();
     void sortAfterExchangeIsNoReversal();
+    void largeGridSortsByHeaderClick();
     void changeEventsAndUpdateBracket();
     void expandAndCollapse();
     void childOfCollapsedRowIsHidden();
@@ -568,6 +569,38 @@ void TestDataGrid::sortAfterExchangeIsNoReversal() {
             keys << grid->Cell(1, r)->AsString();
         QCOMPARE(keys.join(u' '), child ? u"4 3 2 1 0"_s : u"4 3 2 1"_s);
     }
+}
+
+void TestDataGrid::largeGridSortsByHeaderClick() {
+    auto grid = makeGrid(0);
+    grid->BeginUpdate();
+    for (int r = 0; r < 20000; ++r) {
+        const int row = grid->AddRow(1);
+        grid->Cell(0, row)->SetAsString(u"r%1"_s.arg(row));
+        grid->Cell(1, row)->SetAsInteger((r * 7919) % 20011);
+    }
+    grid->EndUpdate();
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    grid->SetSelectedRow(12345);
+    CHECK_ROW_MARKS(*grid);
+    const TDgCustomColumn* key = grid->Columns()->ColumnItem(1);
+    const QPoint header(key->ClientLeft() + key->Width() / 2, grid->HeaderSize() / 2);
+    for (const TSortKind kind : {TSortKind::skAscending, TSortKind::skDescending}) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, header);
+        QTest::qWait(QApplication::doubleClickInterval() + 20);
+        QCOMPARE(key->SortKind(), kind);
+        for (int r = 1; r < grid->RowCount(); ++r) {
+            const int prev = grid->Cell(1, r - 1)->AsInteger();
+            const int here = grid->Cell(1, r)->AsInteger();
+            QVERIFY(kind == TSortKind::skAscending ? prev <= here : prev >= here);
+        }
+        QCOMPARE(idAt(*grid, grid->SelectedRow()), u"r12345"_s);
+        QVERIFY(grid->SelectedRow() >= grid->TopRow());
+        QVERIFY(grid->SelectedRow() <= grid->RowAtDistance(grid->GetPageRowCount(false)));
+        CHECK_ROW_MARKS(*grid);
+    }
+    grid.reset();
 }
 
 void TestDataGrid::changeEventsAndUpdateBracket() {
