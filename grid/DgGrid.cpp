@@ -306,6 +306,9 @@ void TDataGrid::SortColumn(TDgCustomColumn* Column) {
                   Column->Options().testFlag(TColumnOption::coFullResort) || m_orderDisturbed,
                   Column->SortKind());
     m_orderDisturbed = false;
+    // The selected row stays selected under its new number: no veto and no deselection can leave the
+    // number on another row. OnSelectCell still tells the handlers the new number.
+    const int oldSelected = SelectedRow();
     if (selected)
         m_selectedRow = m_cells->IndexOfRow(selected);
     if (anchor)
@@ -315,6 +318,8 @@ void TDataGrid::SortColumn(TDgCustomColumn* Column) {
     if (SelectedRow() >= 0)
         ScrollToRow(SelectedRow());
     RefreshArea(TGridArea::Cells);
+    if (selected && SelectedRow() != oldSelected && OnSelectCell)
+        OnSelectCell(this, SelectedColumn(), SelectedRow());
     RefreshArea(TGridArea::Indicator);
     if (OnAfterSort)
         OnAfterSort(this, index);

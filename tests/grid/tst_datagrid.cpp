@@ -516,7 +516,13 @@ void TestDataGrid::sortKeepsSelectedRowInView() {
         grid->SetRowVisible(r, false);
     grid->SetSelectedRow(1);
     QCOMPARE(grid->TopRow(), 1);
+    QStringList events;
+    grid->OnSelectCell = [&](QObject*, int c, int r) { events << u"select %1 %2"_s.arg(c).arg(r); };
+    grid->OnDeselectCell = [&](QObject*, int c, int r) { events << u"deselect %1 %2"_s.arg(c).arg(r); };
+    grid->OnBeforeSelect = [&](QObject*, int, int, bool& accept) { accept = false; };
     grid->Columns()->ColumnItem(1)->SetSorted(true);
+    // The handlers learn the new number; nothing can refuse it or deselect another row.
+    QCOMPARE(events, QStringList{u"select 0 38"_s});
     // Row r1 (key 39) is now near the end, still selected, on the page, with hidden rows on the way.
     QCOMPARE(idAt(*grid, grid->SelectedRow()), u"r1"_s);
     QCOMPARE(grid->SelectedRow(), 38);
