@@ -215,6 +215,9 @@ void TDataGrid::InsertRow(int Index) {
     RowShownChanged(Index, GridStyle() == TGridStyle::gsSlides ? SlideSize() : RowSize(), true);
     if (SelectedRow() < 0)
         SetSelectedRow(0);
+    else if (SelectedRow() > Index && OnSelectCell)
+        // The selected row keeps its selection under a new number, which its handlers learn.
+        OnSelectCell(this, SelectedColumn(), SelectedRow());
 }
 
 void TDataGrid::AddChildRow(int Index, bool AsLastChild) {
