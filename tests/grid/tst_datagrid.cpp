@@ -97,6 +97,7 @@ private slots:
     void footers_data();
     void footers();
     void cellFormatingAndDisplayText();
+    void customSortHintsColoursAndRanges();
     void freeWhileEditing();
     void pictureFollowsRowOperations_data();
     void pictureFollowsRowOperations();
@@ -830,6 +831,48 @@ void TestDataGrid::cellFormatingAndDisplayText() {
     const QImage picture = grid->grab().toImage();
     QVERIFY(!picture.isNull());
     QVERIFY(log.size() > 1);
+}
+
+void TestDataGrid::customSortHintsColoursAndRanges() {
+    auto grid = makeGrid(4);
+    // stCustom asks OnCompare; here by the last character, descending.
+    TDgCustomColumn* id = grid->Columns()->ColumnItem(0);
+    id->SetSortType(TSortType::stCustom);
+    int asked = 0;
+    grid->OnCompare = [&](QObject*, TCell* a, TCell* b, int& result) {
+        ++asked;
+        result = b->AsString().right(1).compare(a->AsString().right(1));
+    };
+    id->SetSorted(true);
+    QVERIFY(asked > 0);
+    QCOMPARE(ids(*grid), (QStringList{u"r3"_s, u"r2"_s, u"r1"_s, u"r0"_s}));
+    // Hints: the cell's own text, then OnCellHint.
+    grid->Cell(1, 2)->SetHint(u"eigen"_s);
+    QString hint;
+    grid->GetCellHint(1, 2, hint);
+    QCOMPARE(hint, u"eigen"_s);
+    grid->OnCellHint = [](QObject*, int, int, QString& value) { value += u"!"_s; };
+    grid->GetCellHint(1, 2, hint);
+    QCOMPARE(hint, u"eigen!"_s);
+    // Colours: the cell's own, or the column's with ParentCellColor.
+    grid->Cell(1, 2)->SetColor(clRed);
+    QCOMPARE(grid->GetCellColor(1, 2), clRed);
+    grid->Columns()->ColumnItem(1)->SetParentCellColor(true);
+    QCOMPARE(grid->GetCellColor(1, 2), grid->Columns()->ColumnItem(1)->Color());
+    // Empty cells paint no content.
+    QVERIFY(!grid->IsEmptyCell(1, 2));
+    grid->Cell(1, 2)->SetEmpty(true);
+    QVERIFY(grid->IsEmptyCell(1, 2));
+    // Ranges: outside the rows nothing happens; reversed bounds select nothing.
+    grid->SelectRange(1, 4, true);
+    grid->SelectRange(-1, 2, true);
+    grid->SelectRange(3, 1, true);
+    QCOMPARE(selectedRows(*grid), QString());
+    grid->SelectRange(1, 2, true);
+    QCOMPARE(selectedRows(*grid), u"1 2"_s);
+    grid->SetSelected(7, true);
+    grid->SetSelected(2, false);
+    QCOMPARE(selectedRows(*grid), u"1"_s);
 }
 
 void TestDataGrid::freeWhileEditing() {
