@@ -167,6 +167,12 @@ void TestDgDragging::dropArrows() {
     Form form(GO::goHeader | GO::goGrid);
     form.startColumnDrag(0);
     TColumnDragBox* box = form.grid->DragBox();
+    // The box shows the header with a black line along its bottom and right edges.
+    QCOMPARE(box->size(), QSize(60, kHeader));
+    const QImage picture = box->grab().toImage();
+    QCOMPARE(QColor(picture.pixel(59, 9)), QColor(Qt::black));
+    QCOMPARE(QColor(picture.pixel(30, kHeader - 1)), QColor(Qt::black));
+    QVERIFY(QColor(picture.pixel(30, 2)) != QColor(Qt::black));
     const QPoint origin = form.view()->mapToGlobal(QPoint(0, 0));
     // Moving right: the arrows stand on C2's right edge; moving left of C3: on its left edge.
     form.send(box, QEvent::MouseMove, QPoint(170, 9), Qt::LeftButton);
