@@ -437,7 +437,8 @@ void TDataGrid::SetExpanded(int Index, bool Value) {
         for (; i < rows && m_cells->GetRow(i)->Level() > level; ++i)
             if (m_cells->GetRow(i)->Shown())
                 m_cells->SetRowShown(i, false);
-    } else {
+    } else if (row->Shown()) {
+        // Under a collapsed ancestor the descendants stay hidden until that ancestor expands.
         while (i < rows && m_cells->GetRow(i)->Level() > level) {
             const TRow* child = m_cells->GetRow(i);
             m_cells->SetRowShown(i, true);
