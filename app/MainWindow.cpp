@@ -54,6 +54,7 @@ void TForm1::connectHandlers() {
     setUpSatelliteTree();
     connectChannelGrid();
     setUpSatelliteGrid();
+    connectImportHandlers();
 }
 
 void TForm1::FormCreate() {
@@ -101,7 +102,8 @@ void TForm1::Favumbenennen1Click() {
 void TForm1::setFavColumnCaption(int g, const QString& caption) {
     if (grid::TDgCustomColumn* column = DataGrid_channels->ColumnAt(12 + g))
         column->Header()->SetCaption(caption);
-    DataGrid_lyngsat_vergleich->setColumnCaption(12 + g, caption);
+    if (grid::TDgCustomColumn* column = DataGrid_lyngsat_vergleich->ColumnAt(12 + g))
+        column->Header()->SetCaption(caption);
 }
 
 void TForm1::ShowTreeNodeChannels() {

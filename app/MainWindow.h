@@ -4,9 +4,11 @@
 #include "grid/GridTypes.h"
 #include "image/ChannelView.h"
 #include "image/TableOps.h"
+#include "import/ListingPage.h"
 #include "platform/ControlTypes.h"
 #include "platform/Environment.h"
 #include "platform/FontStyles.h"
+#include "platform/Rect.h"
 #include "platform/TColor.h"
 
 #include <QMainWindow>
@@ -44,6 +46,11 @@ class TDataGrid;
 class TDgEdit;
 class TRow;
 } // namespace grid
+
+namespace webimport {
+struct TransponderRow;
+struct ChannelRow;
+} // namespace webimport
 
 namespace platform {
 class TIniFile;
@@ -113,16 +120,35 @@ public:
 
     // Tab "Lyngsat-Parsing".
     QWidget* TabSheet_lyngsat_parsing = nullptr;
-    GridPlaceholder* DataGrid_lyngsat = nullptr;
-    GridPlaceholder* DataGrid_lyngsat_sender = nullptr;
-    GridPlaceholder* DataGrid_lyngsat_vergleich = nullptr;
+    grid::TDataGrid* DataGrid_lyngsat = nullptr;           // web transponders of the fetched page
+    grid::TDataGrid* DataGrid_lyngsat_sender = nullptr;    // channels of the selected web transponder
+    grid::TDataGrid* DataGrid_lyngsat_vergleich = nullptr; // the image's channels on the found transponder
     QPushButton* BitBtn_select_all_lyngsat_channels = nullptr;
     QComboBox* ComboBox_lyngsat = nullptr;
     QCheckBox* CheckBox_satellites_combo_lyngsat = nullptr;
+    TRadioGroup* RadioGroup_lyngsat = nullptr; // "Satellit": the satellite pages of the site
+    QCheckBox* CheckBox_cband = nullptr;       // "auch C-Band"
+    QPushButton* BitBtn_lyngsat = nullptr;     // "Lyngsat": fetch and scan
+    QLabel* Label_warten = nullptr;            // "bitte warten"
+    TProgressCyl* ProgressCyl1 = nullptr;
+    TRadioGroup* RadioGroup_frequenztoleranz = nullptr; // "0 Mhz" to "5 Mhz"
+    QLabel* Label_transponder_lyngsat_vorhanden = nullptr;
+    QLabel* Label_gefundene_Frequenz = nullptr;
+    QLabel* Label_gefundene_symbolrate = nullptr;
+    QPushButton* BitBtn_lyngsat_sender_hinzufuegen = nullptr; // "Sender hinzufügen"
 
     // Tab "Lyngsat-Seiten".
     QWidget* TabSheet_lyngsat_seiten = nullptr;
     WebBrowserHost* WebBrowser1 = nullptr;
+    TRadioGroup* RadioGroup_lyngsat_neu = nullptr; // "Lyngsat": the pages the browser shows
+
+    // State of the listing import.
+    QString ImportUrl;            // the page fetched or chosen last (a package page only once it was fetched)
+    QString PagePositionText;     // orbital position from the title of the last fetched satellite page
+    QString ImportProviderName;   // "Anbieter" of the selected web transponder
+    int MatchedTransponder = 0;   // 1-based transponder found for the selected web transponder
+    webimport::ListingPage Memo1; // the satellite page fetched last
+    webimport::ListingPage Memo_paytv; // the package page fetched last (address in ImportUrl)
 
     // Main menu (the window's menu bar, hidden until a load completes).
     QMenu* File1 = nullptr;
@@ -270,6 +296,40 @@ public:
     /// it lies past the end; none for -1).
     void rebuildSatelliteGrid(int select);
 
+    // Listing import (ImportPage.cpp, ImportGrids.cpp, ImportMatch.cpp).
+    /// ImportUrl := the page of the item chosen in RadioGroup_lyngsat.
+    void RadioGroup_lyngsatClick();
+    /// The satellite box replaces the radio group while its check box is ticked.
+    void CheckBox_satellites_combo_lyngsatClick();
+    void BitBtn_lyngsatClick();
+    /// Fetches the chosen satellite page and lists its transponders.
+    void ImportSatellitePage();
+    /// Lists the channels of the selected web transponder and looks for it in the image.
+    void DataGrid_lyngsatSelectCell(QObject* Sender, int ACol, int ARow);
+    /// Appends the comparison row of channel i (1-based) when it lies on transponder t (1-based).
+    void AddComparisonRow(int i, int t);
+    void DataGrid_lyngsat_senderAfterEdit(QObject* Sender, int ACol, int ARow, const QString& Value);
+    /// "All": ticks every web channel.
+    void BitBtn_select_all_lyngsat_channelsClick();
+    /// "Sender hinzufügen": provider choice, then the ticked web channels go into the image.
+    void BitBtn_lyngsat_sender_hinzufuegenClick();
+    /// Shows the chosen page of the site in the browser.
+    void RadioGroup_lyngsat_neuClick();
+    void DataGrid_lyngsatCustomDrawCell(QObject* Sender, int ACol, int ARow, const platform::TRect& CellRect,
+                                        grid::TCellState CellState);
+    void DataGrid_lyngsat_senderCustomDrawCell(QObject* Sender, int ACol, int ARow,
+                                               const platform::TRect& CellRect, grid::TCellState CellState);
+    void DataGrid_lyngsat_senderCellFormating(QObject* Sender, int ACol, int ARow,
+                                              platform::TColor& TextColor, platform::TFontStyles& FontStyle,
+                                              grid::TCellState CellState);
+    void DataGrid_lyngsat_vergleichCustomDrawCell(QObject* Sender, int ACol, int ARow,
+                                                  const platform::TRect& CellRect,
+                                                  grid::TCellState CellState);
+    /// "Sender hinzufügen" is enabled when a web channel is ticked and the transponder was found.
+    void updateSenderButton();
+    /// True while a page of the site is being fetched or scanned.
+    bool importBusy() const { return m_importBusy; }
+
     /// Moves or resizes the controls by the monitor height minus 800, once per run, when the check
     /// box "anpassen an Bildschirmauflösung" is ticked.
     void fitToScreen();
@@ -289,6 +349,20 @@ private:
     void buildMainTab();
     void buildSatTab();
     void buildImportTabs();
+    void buildImportGrids();
+    void connectImportHandlers();
+    /// The fill colour of a web grid cell by the stripes and the rules of its grid.
+    platform::TColor webCellColor(grid::TDataGrid* grid, int ACol, int ARow) const;
+    void addWebTransponderRow(const webimport::TransponderRow& row);
+    void addWebChannelRow(const webimport::ChannelRow& row);
+    webimport::TransponderRow webTransponderRow(int r) const;
+    /// Hides the wait label and the bar and enables the fetch button and the transponder grid.
+    void endImportWait();
+    /// Fetches the package page into Memo_paytv unless it is held; false after an error box.
+    bool fetchPackagePage(const QString& address);
+    /// Looks for the web transponder of row r in the image and shows what was found.
+    void matchWebTransponder(int r);
+    void offerNewTransponder(const webimport::TransponderRow& web, int satellite);
     void buildMenus();
     void buildPopupMenus();
     void connectHandlers();
@@ -333,6 +407,8 @@ private:
     int m_viewGeneration = 0;
     bool m_rebuilding = false;
     bool m_rebuildAgain = false;
+
+    bool m_importBusy = false; // one fetch at a time, for the satellite page and the package pages
 };
 
 /// The main window, created first by ProgramMain.

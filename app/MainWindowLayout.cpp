@@ -5,6 +5,7 @@
 #include "app/WebBrowser.h"
 #include "grid/DgEdit.h"
 #include "grid/DgGrid.h"
+#include "import/ListingSite.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/TColor.h"
@@ -214,13 +215,56 @@ void TForm1::buildSatTab() {
 
 void TForm1::buildImportTabs() {
     QWidget* parsing = TabSheet_lyngsat_parsing;
-    DataGrid_lyngsat = place(new GridPlaceholder(parsing), 688, 0, 577, 393);
-    DataGrid_lyngsat_sender = place(new GridPlaceholder(parsing), 944, 400, 313, 273);
-    DataGrid_lyngsat_vergleich = place(new GridPlaceholder(parsing), 0, 400, 857, 273);
+    buildImportGrids();
     BitBtn_select_all_lyngsat_channels =
         place(new QPushButton(QStringLiteral("All"), parsing), 904, 400, 33, 25);
     ComboBox_lyngsat = place(new QComboBox(parsing), 8, 344, 145, 21);
     CheckBox_satellites_combo_lyngsat = place(new QCheckBox(parsing), 160, 346, 17, 17);
+
+    // The fetch controls stand in the free area left of the transponder grid.
+    QStringList satellitePages;
+    for (const webimport::SitePage& page : webimport::SatellitePages)
+        satellitePages << page.caption.toString();
+    RadioGroup_lyngsat = new TRadioGroup(parsing);
+    RadioGroup_lyngsat->setTitle(QStringLiteral("Satellit"));
+    RadioGroup_lyngsat->setColumns(2);
+    RadioGroup_lyngsat->setGeometry(8, 0, 337, 337);
+    RadioGroup_lyngsat->setItems(satellitePages);
+    RadioGroup_lyngsat->setItemIndex(0); // no handler is assigned yet
+    CheckBox_cband = makeCheckBox(parsing, QStringLiteral("auch C-Band"), 360, 16, false);
+    BitBtn_lyngsat = place(new QPushButton(QStringLiteral("Lyngsat"), parsing), 360, 48, 137, 41);
+    Label_warten = makeLabel(parsing, QStringLiteral("bitte warten"), 360, 100);
+    QFont bold = Label_warten->font();
+    bold.setBold(true);
+    Label_warten->setFont(bold);
+    Label_warten->adjustSize();
+    Label_warten->hide();
+    ProgressCyl1 = place(new TProgressCyl(parsing), 360, 120, 150, 22);
+    ProgressCyl1->SetMax(100);
+    ProgressCyl1->SetPosition(0);
+    ProgressCyl1->SetText(QStringLiteral("%"));
+    ProgressCyl1->SetTextDone(QString());
+    ProgressCyl1->hide();
+
+    QStringList tolerances;
+    for (int mhz = 0; mhz <= 5; ++mhz)
+        tolerances << QStringLiteral("%1 Mhz").arg(mhz);
+    RadioGroup_frequenztoleranz =
+        makeRadioGroup(parsing, QStringLiteral("Frequenztoleranz"), tolerances, QRect(528, 0, 153, 89));
+    RadioGroup_frequenztoleranz->setColumns(2);
+
+    Label_transponder_lyngsat_vorhanden = makeLabel(parsing, QString(), 360, 168);
+    Label_gefundene_Frequenz = makeLabel(parsing, QString(), 360, 192);
+    Label_gefundene_symbolrate = makeLabel(parsing, QString(), 360, 216);
+    for (QLabel* label :
+         {Label_transponder_lyngsat_vorhanden, Label_gefundene_Frequenz, Label_gefundene_symbolrate}) {
+        label->setFont(bold);
+        label->hide();
+    }
+    BitBtn_lyngsat_sender_hinzufuegen =
+        place(new QPushButton(QStringLiteral("Sender hinzufügen"), parsing), 528, 344, 153, 41);
+    BitBtn_lyngsat_sender_hinzufuegen->setEnabled(false);
+    BitBtn_select_all_lyngsat_channels->setEnabled(false);
 
     // The favourite columns of the channel and comparison grids, captioned until a load names them.
     for (int g = 1; g <= 9; ++g)
@@ -228,6 +272,13 @@ void TForm1::buildImportTabs() {
 
     WebBrowser1 = createWebBrowser(TabSheet_lyngsat_seiten);
     WebBrowser1->setGeometry(0, 0, 1105, 697);
+    QStringList browserPages;
+    for (const webimport::SitePage& page : webimport::WebBrowserPages)
+        browserPages << page.caption.toString();
+    RadioGroup_lyngsat_neu = new TRadioGroup(TabSheet_lyngsat_seiten);
+    RadioGroup_lyngsat_neu->setTitle(QStringLiteral("Lyngsat"));
+    RadioGroup_lyngsat_neu->setGeometry(1112, 0, 145, 529);
+    RadioGroup_lyngsat_neu->setItems(browserPages);
 }
 
 void TForm1::buildMenus() {

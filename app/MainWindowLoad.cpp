@@ -157,6 +157,7 @@ void TForm1::readSatellitesIni() {
     const QString path = QDir(image::GetWorkingDirectory()).filePath(QStringLiteral("satellites.ini"));
     if (!QFileInfo(path).isFile()) {
         ComboBox_lyngsat->hide();
+        CheckBox_satellites_combo_lyngsat->hide();
         return;
     }
     SatellitesIni = std::make_unique<platform::TIniFile>(path);

@@ -128,6 +128,7 @@ void tst_EndToEnd::loadSaveAndBackup() {
         combo << f.ComboBox_lyngsat->itemText(i);
     QCOMPARE(combo, comboItems);
     QCOMPARE(f.ComboBox_lyngsat->isHidden(), ini.isEmpty());
+    QCOMPARE(f.CheckBox_satellites_combo_lyngsat->isHidden(), ini.isEmpty());
     QCOMPARE(f.ComboBox_lyngsat->currentIndex(), ini.isEmpty() ? -1 : 0);
     QCOMPARE(bool(f.SatellitesIni), !ini.isEmpty());
     saveScreenshot(&f, "loaded-window.png");
