@@ -49,7 +49,9 @@ struct ColumnSpec {
     bool custom;
 };
 
-void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnSpec> specs) {
+/// Appends the columns; custom ones are drawn by the grid's handler, over the display's text or alone.
+void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnSpec> specs,
+                TDrawingOptions custom = TDrawingOptions::doCustom) {
     for (const ColumnSpec& spec : specs) {
         grid::TDgCustomColumn* column = nullptr;
         switch (spec.kind) {
@@ -66,7 +68,7 @@ void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnSpec> specs) 
         column->Header()->SetCaption(QString::fromUtf16(spec.caption));
         column->SetWidth(spec.width);
         if (spec.custom)
-            column->SetDrawingOptions(TDrawingOptions::doCustom);
+            column->SetDrawingOptions(custom);
         grid->Columns()->AddColumn(column);
     }
 }
@@ -136,19 +138,21 @@ void TForm1::buildImportGrids() {
     DataGrid_lyngsat_vergleich->setGeometry(0, 400, 857, 273);
     DataGrid_lyngsat_vergleich->SetOptions(TGridOption::goHeader | TGridOption::goSelectFullRow |
                                            TGridOption::goMultiSelect);
-    addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Text, u"Channel", 120, true},
-                                            {ColumnSpec::Text, u"Sat", 45, true},
-                                            {ColumnSpec::Number, u"Frequenz", 55, true},
-                                            {ColumnSpec::Text, u"Pol", 25, true},
-                                            {ColumnSpec::Text, u"Typ", 45, true},
-                                            {ColumnSpec::Text, u"Tu", 22, true},
-                                            {ColumnSpec::Text, u"Service ID", 60, true},
-                                            {ColumnSpec::Text, u"VPID", 40, true},
-                                            {ColumnSpec::Text, u"APID", 40, true},
-                                            {ColumnSpec::Text, u"PID PCR", 50, true},
-                                            {ColumnSpec::Number, u"Transponder", 70, true},
-                                            {ColumnSpec::Number, u"Nr", 40, true},
-                                            {ColumnSpec::Number, u"Prov", 35, true}});
+    addColumns(DataGrid_lyngsat_vergleich,
+               {{ColumnSpec::Text, u"Channel", 120, true},
+                {ColumnSpec::Text, u"Sat", 45, true},
+                {ColumnSpec::Number, u"Frequenz", 55, true},
+                {ColumnSpec::Text, u"Pol", 25, true},
+                {ColumnSpec::Text, u"Typ", 45, true},
+                {ColumnSpec::Text, u"Tu", 22, true},
+                {ColumnSpec::Text, u"Service ID", 60, true},
+                {ColumnSpec::Text, u"VPID", 40, true},
+                {ColumnSpec::Text, u"APID", 40, true},
+                {ColumnSpec::Text, u"PID PCR", 50, true},
+                {ColumnSpec::Number, u"Transponder", 70, true},
+                {ColumnSpec::Number, u"Nr", 40, true},
+                {ColumnSpec::Number, u"Prov", 35, true}},
+               TDrawingOptions::doCustomOnly); // its fill leaves a margin, where no display text may show
     for (int g = 1; g <= 9; ++g)
         addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Check, u"", 30, false}});
     addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Check, u"S", 20, false}});
@@ -263,8 +267,10 @@ void TForm1::DataGrid_lyngsat_vergleichCustomDrawCell(QObject*, int ACol, int AR
         if (nr >= 1 && nr <= img.ChannelCount && (img.Channels[nr].ServiceType & 0x01) != 0)
             color = kScrambled;
     }
-    if (CellState.testFlag(grid::TCellStateItem::csSelected))
+    const bool selected = CellState.testFlag(grid::TCellStateItem::csSelected);
+    if (selected)
         color = 0x000000;
+    g->Canvas.Font.Color = selected ? platform::clHighlightText : platform::clWindowText;
     const platform::TRect fill(CellRect.Left + 4, CellRect.Top + 2, CellRect.Right - 4, CellRect.Bottom - 2);
     drawCell(g->Canvas, fill, CellRect, color, g->GetCellDisplayText(ACol, ARow), false);
 }

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -180,6 +181,7 @@ private slots:
     void searchStatus_data();
     void searchStatus();
     void newTransponderOffer();
+    void endToEndInsertion_data();
     void endToEndInsertion();
     void insertionRefusals();
     void browserPages();
@@ -383,6 +385,10 @@ void tst_ImportTab::webGridColours() {
         QCOMPARE(image.pixelColor(r.Right - 5, r.Bottom - 3), bgr(platform::TColor(color)));
         if (color != 0xFFFFFF)
             QVERIFY(image.pixelColor(r.Right - 2, r.Bottom - 3) != bgr(platform::TColor(color)));
+        // The margins show the grid's background only: no text drawn under the fill.
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x : {r.Left, r.Left + 2, r.Right - 3, r.Right - 1})
+                QCOMPARE(image.pixelColor(x, y), image.pixelColor(r.Left, r.Bottom - 1));
     }
     // Radio rows write green text.
     platform::TColor text = 0;
@@ -495,9 +501,34 @@ void tst_ImportTab::newTransponderOffer() {
     QCOMPARE(d.drv.modals.shown().size(), 1);
     QVERIFY(d.drv.boxes().first().contains(QStringLiteral("10,0°E")));
     QVERIFY(!d.drv.boxes().first().contains(QStringLiteral("erstellen")));
+    // A page without a title has no position: the one of the page before must not pick the satellite.
+    server.pages[QStringLiteral("/ew1.html")] =
+        satellitePage({webTransponder()}).remove(QStringLiteral("title"));
+    d.fetch();
+    QCOMPARE(d.f.PagePositionText, QString());
+    d.select(0);
+    QCOMPARE(d.f.Label_transponder_lyngsat_vorhanden->text(),
+             QStringLiteral("Transponder nicht gefunden (11034)"));
+}
+
+void tst_ImportTab::endToEndInsertion_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("typed");  // "Neu": the new provider's name
+    QTest::addColumn<int>("provider");   // 0-based index the channels get
+    QTest::addColumn<QString>("listed"); // last item of the provider list afterwards
+    QTest::newRow("Aus Radiogroup") << int(TForm_provider::ModeRadioGroup) << QString() << 1
+                                    << u"Testanbieter"_qs;
+    QTest::newRow("Aus Combobox") << int(TForm_provider::ModeComboBox) << QString() << 0
+                                  << u"Testanbieter"_qs;
+    QTest::newRow("Neu, longer than a record")
+        << int(TForm_provider::ModeNew) << u"Neuer Anbieter € mit Langname"_qs << 2 << u"Neuer Anbieter €"_qs;
 }
 
 void tst_ImportTab::endToEndInsertion() {
+    QFETCH(int, mode);
+    QFETCH(QString, typed);
+    QFETCH(int, provider);
+    QFETCH(QString, listed);
     SiteServer server;
     server.pages[QStringLiteral("/sirius4.html")] = satellitePage({webTransponder()});
     ImportDriver d(server);
@@ -517,20 +548,25 @@ void tst_ImportTab::endToEndInsertion() {
     QVERIFY(d.f.BitBtn_lyngsat_sender_hinzufuegen->isEnabled());
 
     QStringList offered;
-    answerFormBy(d.drv, [&offered](QDialog* dialog) {
+    answerFormBy(d.drv, [&offered, mode, typed](QDialog* dialog) {
         auto& p = *static_cast<TForm_provider*>(dialog);
         offered = p.RadioGroup_provider->Items();
-        offered << p.Edit_provider->text() << QString::number(p.ComboBox_provider_lyngsat->count());
-        p.RadioGroup_auswahl_Provider->button(TForm_provider::ModeRadioGroup)->click();
+        offered << p.Edit_provider->text() << QString::number(p.ComboBox_provider_lyngsat->count())
+                << QString::number(p.ComboBox_provider_lyngsat->currentIndex());
+        p.RadioGroup_auswahl_Provider->button(mode)->click();
+        p.Edit_provider->setText(typed);
+        p.ComboBox_provider_lyngsat->setCurrentIndex(0);
         QTest::mouseClick(p.BitBtn_provider_uebernehmen, Qt::LeftButton);
     });
     QTest::mouseClick(d.f.BitBtn_lyngsat_sender_hinzufuegen, Qt::LeftButton);
-    QCOMPARE(offered, (QStringList{u"Testanbieter"_qs, u""_qs, u"2"_qs}));
+    QCOMPARE(offered, (QStringList{u"Testanbieter"_qs, u""_qs, u"2"_qs, u"-1"_qs}));
+    QCOMPARE(d.f.ListBox_provider->item(d.f.ListBox_provider->count() - 1)->text(), listed);
+    QCOMPARE(d.f.Label_providercount->text(), QString::number(typed.isEmpty() ? 2 : 3));
     QCOMPARE(d.drv.boxes(), QStringList{u"2 Channels eingefügt."_qs});
 
     // The image as the fixture builder writes it with both channels in place.
     ImageFixture expected = importScenario();
-    image::TChannelRecord alpha = ImageFixture::channel(QStringLiteral("Alpha"), 0, 1, 101);
+    image::TChannelRecord alpha = ImageFixture::channel(QStringLiteral("Alpha"), 0, provider, 101);
     alpha.VideoPid = alpha.AudioPid = alpha.PcrPid = 0x7FFF;
     alpha.Reserved12 = alpha.TunerFlags = alpha.Reserved15 = 0;
     image::TChannelRecord beta = alpha;
@@ -543,6 +579,8 @@ void tst_ImportTab::endToEndInsertion() {
     expected.channels.push_back(beta);
     expected.tvCount = 3;
     expected.favGroups = {ImageFixture::favGroup(QStringLiteral("Eins"), {3, 0})};
+    if (!typed.isEmpty())
+        expected.providerBlocks.push_back(ImageFixture::provider(listed));
     d.drv.modals.answerSave(d.drv.path(QStringLiteral("saved.si")));
     d.f.Saveto1Click();
     QCOMPARE(readAll(d.drv.path(QStringLiteral("saved.si"))), expected.build());
