@@ -516,12 +516,14 @@ void tst_ImportTab::endToEndInsertion_data() {
     QTest::addColumn<QString>("typed");  // "Neu": the new provider's name
     QTest::addColumn<int>("provider");   // 0-based index the channels get
     QTest::addColumn<QString>("listed"); // last item of the provider list afterwards
+    QTest::addColumn<bool>("hd");        // the web transponder is HD: every channel gets bit 3
     QTest::newRow("Aus Radiogroup") << int(TForm_provider::ModeRadioGroup) << QString() << 1
-                                    << u"Testanbieter"_qs;
-    QTest::newRow("Aus Combobox") << int(TForm_provider::ModeComboBox) << QString() << 0
-                                  << u"Testanbieter"_qs;
+                                    << u"Testanbieter"_qs << false;
+    QTest::newRow("Aus Combobox, HD transponder")
+        << int(TForm_provider::ModeComboBox) << QString() << 0 << u"Testanbieter"_qs << true;
     QTest::newRow("Neu, longer than a record")
-        << int(TForm_provider::ModeNew) << u"Neuer Anbieter € mit Langname"_qs << 2 << u"Neuer Anbieter €"_qs;
+        << int(TForm_provider::ModeNew) << u"Neuer Anbieter € mit Langname"_qs << 2 << u"Neuer Anbieter €"_qs
+        << false;
 }
 
 void tst_ImportTab::endToEndInsertion() {
@@ -529,8 +531,12 @@ void tst_ImportTab::endToEndInsertion() {
     QFETCH(QString, typed);
     QFETCH(int, provider);
     QFETCH(QString, listed);
+    QFETCH(bool, hd);
     SiteServer server;
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({webTransponder()});
+    Transponder tp = webTransponder();
+    if (hd)
+        tp.extra << QStringLiteral("<td>MPEG-4/HD</td>");
+    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({tp});
     ImportDriver d(server);
     d.fetch();
     d.select(0);
@@ -572,6 +578,10 @@ void tst_ImportTab::endToEndInsertion() {
     image::TChannelRecord beta = alpha;
     beta.ServiceId = 102;
     beta.ServiceType = 0x11;
+    if (hd) {
+        alpha.ServiceType = 0x18;
+        beta.ServiceType = 0x19;
+    }
     beta.ServiceName = {};
     const QByteArray name = platform::toCp1252(QStringLiteral("Beta \u00E9\u20AC"));
     std::copy(name.begin(), name.end(), beta.ServiceName.begin());
