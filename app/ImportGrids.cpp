@@ -49,9 +49,8 @@ struct ColumnSpec {
     bool custom;
 };
 
-/// Appends the columns; custom ones are drawn by the grid's handler, over the display's text or alone.
-void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnSpec> specs,
-                TDrawingOptions custom = TDrawingOptions::doCustom) {
+/// Appends the columns; the grid's handler draws the custom ones over what their display painted.
+void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnSpec> specs) {
     for (const ColumnSpec& spec : specs) {
         grid::TDgCustomColumn* column = nullptr;
         switch (spec.kind) {
@@ -68,7 +67,7 @@ void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnSpec> specs,
         column->Header()->SetCaption(QString::fromUtf16(spec.caption));
         column->SetWidth(spec.width);
         if (spec.custom)
-            column->SetDrawingOptions(custom);
+            column->SetDrawingOptions(TDrawingOptions::doCustom);
         grid->Columns()->AddColumn(column);
     }
 }
@@ -138,21 +137,19 @@ void TForm1::buildImportGrids() {
     DataGrid_lyngsat_vergleich->setGeometry(0, 400, 857, 273);
     DataGrid_lyngsat_vergleich->SetOptions(TGridOption::goHeader | TGridOption::goSelectFullRow |
                                            TGridOption::goMultiSelect);
-    addColumns(DataGrid_lyngsat_vergleich,
-               {{ColumnSpec::Text, u"Channel", 120, true},
-                {ColumnSpec::Text, u"Sat", 45, true},
-                {ColumnSpec::Number, u"Frequenz", 55, true},
-                {ColumnSpec::Text, u"Pol", 25, true},
-                {ColumnSpec::Text, u"Typ", 45, true},
-                {ColumnSpec::Text, u"Tu", 22, true},
-                {ColumnSpec::Text, u"Service ID", 60, true},
-                {ColumnSpec::Text, u"VPID", 40, true},
-                {ColumnSpec::Text, u"APID", 40, true},
-                {ColumnSpec::Text, u"PID PCR", 50, true},
-                {ColumnSpec::Number, u"Transponder", 70, true},
-                {ColumnSpec::Number, u"Nr", 40, true},
-                {ColumnSpec::Number, u"Prov", 35, true}},
-               TDrawingOptions::doCustomOnly); // its fill leaves a margin, where no display text may show
+    addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Text, u"Channel", 120, true},
+                                            {ColumnSpec::Text, u"Sat", 45, true},
+                                            {ColumnSpec::Number, u"Frequenz", 55, true},
+                                            {ColumnSpec::Text, u"Pol", 25, true},
+                                            {ColumnSpec::Text, u"Typ", 45, true},
+                                            {ColumnSpec::Text, u"Tu", 22, true},
+                                            {ColumnSpec::Text, u"Service ID", 60, true},
+                                            {ColumnSpec::Text, u"VPID", 40, true},
+                                            {ColumnSpec::Text, u"APID", 40, true},
+                                            {ColumnSpec::Text, u"PID PCR", 50, true},
+                                            {ColumnSpec::Number, u"Transponder", 70, true},
+                                            {ColumnSpec::Number, u"Nr", 40, true},
+                                            {ColumnSpec::Number, u"Prov", 35, true}});
     for (int g = 1; g <= 9; ++g)
         addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Check, u"", 30, false}});
     addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Check, u"S", 20, false}});
@@ -271,6 +268,9 @@ void TForm1::DataGrid_lyngsat_vergleichCustomDrawCell(QObject*, int ACol, int AR
     if (selected)
         color = 0x000000;
     g->Canvas.Font.Color = selected ? platform::clHighlightText : platform::clWindowText;
+    // The fill leaves a margin: the text the column's display wrote there goes first.
+    g->Canvas.Brush.Color = platform::clWindow;
+    g->Canvas.FillRect(CellRect);
     const platform::TRect fill(CellRect.Left + 4, CellRect.Top + 2, CellRect.Right - 4, CellRect.Bottom - 2);
     drawCell(g->Canvas, fill, CellRect, color, g->GetCellDisplayText(ACol, ARow), false);
 }
