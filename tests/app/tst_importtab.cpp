@@ -567,11 +567,6 @@ void tst_ImportTab::endToEndInsertion() {
         p.ComboBox_provider_lyngsat->setCurrentIndex(0);
         QTest::mouseClick(p.BitBtn_provider_uebernehmen, Qt::LeftButton);
     });
-    if (!qEnvironmentVariableIsEmpty("SHOT")) {
-        d.f.resize(1280, 780);
-        QTest::qWait(100);
-        d.f.grab().save(qEnvironmentVariable("SHOT"));
-    }
     QTest::mouseClick(d.f.BitBtn_lyngsat_sender_hinzufuegen, Qt::LeftButton);
     QCOMPARE(offered, (QStringList{u"Testanbieter"_qs, u""_qs, u"2"_qs, u"-1"_qs}));
     QCOMPARE(d.f.ListBox_provider->item(d.f.ListBox_provider->count() - 1)->text(), listed);
