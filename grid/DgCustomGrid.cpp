@@ -263,8 +263,9 @@ void TDgCustomGrid::ColumnsChanged(ColumnsChange Kind, int Constant, int Index, 
     TDgCustomGridControl::ColumnsChanged(Kind, Constant, Index, Param);
     if (Kind != ColumnsChange::Deleted)
         return;
+    // While the grid is torn down the collection may already be gone: then no column is left to keep.
     const auto forget = [this](TDgCustomColumn*& Column) {
-        if (Column && Columns()->IndexOf(Column) < 0)
+        if (Column && (!Columns() || Columns()->IndexOf(Column) < 0))
             Column = nullptr;
     };
     TDgCustomColumn* headerHint = m_headerHintColumn;
