@@ -1,5 +1,6 @@
 // The channel list on "Main": its columns, the views (all channels, a group, a provider, a tree node)
 // with their filters, and how its cells are drawn.
+#include "app/ListCells.h"
 #include "app/MainWindow.h"
 #include "app/RadioGroup.h"
 #include "grid/DgCells.h"
@@ -28,8 +29,6 @@ using grid::TColumnOption;
 namespace {
 
 constexpr platform::TColor clMoneyGreen = 0xC0DCC0;
-constexpr platform::TColor kOddRowColor = 0xFFFFFF;
-constexpr platform::TColor kEvenRowColor = 0xDDECEE;
 constexpr platform::TColor kMarkedRowColor = 0x808080;
 constexpr platform::TColor kScrambledColor = 0xF0CAA6;
 
@@ -396,7 +395,7 @@ void TForm1::DataGrid_channel_customdrawcell(int ACol, int ARow, const platform:
     grid::TDataGrid* g = DataGrid_channels;
     if (ARow < 0 || ARow >= g->RowCount())
         return;
-    platform::TColor background = ARow % 2 ? kOddRowColor : kEvenRowColor;
+    platform::TColor background = listRowStripe(ARow);
     if (g->Cell(ccMark, ARow)->AsBoolean())
         background = kMarkedRowColor;
     if (ACol == ccChannel) {
@@ -409,10 +408,7 @@ void TForm1::DataGrid_channel_customdrawcell(int ACol, int ARow, const platform:
         background = 0;
         canvas.Font.Color = g->HighlightedTextColor();
     }
-    canvas.Brush.Color = background;
-    canvas.Brush.Style = platform::TBrushStyle::bsSolid;
-    canvas.FillRect(platform::InflateRect(CellRect, -4, -2));
-    canvas.TextRect(CellRect, CellRect.Left, CellRect.Top, g->GetCellDisplayText(ACol, ARow));
+    paintListCell(canvas, CellRect, background, g->GetCellDisplayText(ACol, ARow));
 }
 
 void TForm1::DataGrid_channelsCellFormating(int ACol, int ARow, platform::TColor& TextColor,

@@ -1,5 +1,6 @@
 // The three grids of the import tab: their columns, how their rows are written, and how their cells are
 // drawn.
+#include "app/ListCells.h"
 #include "app/MainWindow.h"
 
 #include "grid/DgColumnClasses.h"
@@ -18,8 +19,6 @@ using grid::TColumnOption;
 using grid::TDrawingOptions;
 using grid::TGridOption;
 
-constexpr platform::TColor kEvenRow = 0xDDECEE;
-constexpr platform::TColor kOddRow = 0xFFFFFF;
 constexpr platform::TColor kScrambled = 0xF0CAA6;
 constexpr platform::TColor kGreen = 0x008000;
 constexpr platform::TColor kYellow = 0x00FFFF;
@@ -81,21 +80,13 @@ QString eightBit(const QString& value) {
     return platform::fromCp1252(platform::toCp1252(value));
 }
 
-platform::TColor stripe(int ARow) {
-    return ARow % 2 == 0 ? kEvenRow : kOddRow;
-}
-
-/// Fills rect in color and writes the cell's text at the cell's top-left corner, clipped to the cell.
-void drawCell(platform::TCanvas& canvas, const platform::TRect& fill, const platform::TRect& cell,
-              platform::TColor color, const QString& value, bool frame) {
+/// Frames the whole cell in color and writes the cell's text over it at the cell's top-left corner.
+void drawFramedCell(platform::TCanvas& canvas, const platform::TRect& cell, platform::TColor color,
+                    const QString& value) {
     canvas.Brush.Color = color;
     canvas.Brush.Style = platform::TBrushStyle::bsSolid;
-    if (frame) {
-        canvas.Pen.Color = color;
-        canvas.Rectangle(fill);
-    } else {
-        canvas.FillRect(fill);
-    }
+    canvas.Pen.Color = color;
+    canvas.Rectangle(cell);
     canvas.Brush.Style = platform::TBrushStyle::bsClear;
     canvas.TextRect(cell, cell.Left, cell.Top, eightBit(value));
     canvas.Brush.Style = platform::TBrushStyle::bsSolid;
@@ -209,7 +200,7 @@ void TForm1::AddComparisonRow(int i, int t) {
 }
 
 platform::TColor TForm1::webCellColor(grid::TDataGrid* grid, int ACol, int ARow) const {
-    platform::TColor color = stripe(ARow);
+    platform::TColor color = listRowStripe(ARow);
     if (grid == DataGrid_lyngsat) {
         if (ACol == kProvider && !text(grid, kCrypt, ARow).isEmpty())
             color = kScrambled;
@@ -231,7 +222,7 @@ void TForm1::DataGrid_lyngsatCustomDrawCell(QObject*, int ACol, int ARow, const 
     grid::TDataGrid* g = DataGrid_lyngsat;
     const platform::TColor color =
         CellState.testFlag(grid::TCellStateItem::csSelected) ? 0x000000 : webCellColor(g, ACol, ARow);
-    drawCell(g->Canvas, CellRect, CellRect, color, text(g, ACol, ARow), true);
+    drawFramedCell(g->Canvas, CellRect, color, text(g, ACol, ARow));
 }
 
 void TForm1::DataGrid_lyngsat_senderCustomDrawCell(QObject*, int ACol, int ARow,
@@ -242,7 +233,7 @@ void TForm1::DataGrid_lyngsat_senderCustomDrawCell(QObject*, int ACol, int ARow,
         CellState.testFlag(grid::TCellStateItem::csSelected) ? 0x000000 : webCellColor(g, ACol, ARow);
     if (text(g, kChannelKind, ARow) == QStringLiteral("R"))
         g->Canvas.Font.Color = kGreen; // radio rows
-    drawCell(g->Canvas, CellRect, CellRect, color, text(g, ACol, ARow), true);
+    drawFramedCell(g->Canvas, CellRect, color, text(g, ACol, ARow));
 }
 
 void TForm1::DataGrid_lyngsat_senderCellFormating(QObject*, int ACol, int ARow, platform::TColor& TextColor,
@@ -255,7 +246,7 @@ void TForm1::DataGrid_lyngsat_vergleichCustomDrawCell(QObject*, int ACol, int AR
                                                       const platform::TRect& CellRect,
                                                       grid::TCellState CellState) {
     grid::TDataGrid* g = DataGrid_lyngsat_vergleich;
-    platform::TColor color = stripe(ARow);
+    platform::TColor color = listRowStripe(ARow);
     if (g->Cell(kSMark, ARow)->AsBoolean())
         color = kMarked;
     if (ACol == 0) {
@@ -271,6 +262,5 @@ void TForm1::DataGrid_lyngsat_vergleichCustomDrawCell(QObject*, int ACol, int AR
     // The fill leaves a margin: the text the column's display wrote there goes first.
     g->Canvas.Brush.Color = platform::clWindow;
     g->Canvas.FillRect(CellRect);
-    const platform::TRect fill(CellRect.Left + 4, CellRect.Top + 2, CellRect.Right - 4, CellRect.Bottom - 2);
-    drawCell(g->Canvas, fill, CellRect, color, g->GetCellDisplayText(ACol, ARow), false);
+    paintListCell(g->Canvas, CellRect, color, eightBit(g->GetCellDisplayText(ACol, ARow)), true);
 }

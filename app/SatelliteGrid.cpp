@@ -1,6 +1,7 @@
 // The satellite grid on "Sat": its columns, rows built from the satellite table, drawing, reordering
 // satellites by dragging a row, deleting with the Delete key or the pop-up, and the double click that
 // opens the satellite dialog.
+#include "app/ListCells.h"
 #include "app/MainWindow.h"
 #include "app/SatelliteRows.h"
 #include "app/SatelliteSettingsDialog.h"
@@ -15,10 +16,6 @@
 #include <QAction>
 
 namespace {
-
-constexpr platform::TColor kOddRowColor = 0xFFFFFF;
-constexpr platform::TColor kEvenRowColor = 0xDDECEE;
-constexpr platform::TColor kSelectedRowColor = 0x000000;
 
 enum class Kind { Text, Number, Check };
 
@@ -161,15 +158,12 @@ void TForm1::DataGrid_satsCustomDrawCell(int ACol, int ARow, const platform::TRe
     if (ARow < 0 || ARow >= g->RowCount())
         return;
     platform::TCanvas& canvas = g->Canvas;
-    platform::TColor background = ARow % 2 ? kOddRowColor : kEvenRowColor;
+    platform::TColor background = listRowStripe(ARow);
     if (CellState.testFlag(grid::TCellStateItem::csSelected)) {
-        background = kSelectedRowColor;
+        background = 0x000000;
         canvas.Font.Color = g->HighlightedTextColor();
     }
-    canvas.Brush.Color = background;
-    canvas.Brush.Style = platform::TBrushStyle::bsSolid;
-    canvas.FillRect(platform::InflateRect(CellRect, -4, -2));
-    canvas.TextRect(CellRect, CellRect.Left, CellRect.Top, g->GetCellDisplayText(ACol, ARow));
+    paintListCell(canvas, CellRect, background, g->GetCellDisplayText(ACol, ARow));
 }
 
 void TForm1::DataGrid_satsMouseDown(platform::TMouseButton Button, platform::TShiftState, int X, int Y) {
