@@ -281,6 +281,9 @@ public:
 
     // ---- invalidation ----
 
+    /// The rectangle of a band into Rect; false when the options switch the band off. A value outside the
+    /// enumeration (a column's whole part) is the client area.
+    bool AreaRect(TGridArea Kind, platform::TRect& Rect) const;
     void RefreshArea(TGridArea Kind);
     void RefreshRect(const platform::TRect& Rect);
     void RefreshRow(int Row, bool FrameOnly);

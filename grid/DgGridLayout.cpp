@@ -478,28 +478,32 @@ void TDgCustomGridControl::RefreshRect(const TRect& Rect) {
         viewport()->update(Rect.toQRect());
 }
 
-void TDgCustomGridControl::RefreshArea(TGridArea Kind) {
+bool TDgCustomGridControl::AreaRect(TGridArea Kind, TRect& Rect) const {
     switch (Kind) {
     case TGridArea::Cells:
-        RefreshRect(GetCellsRect());
-        break;
+        Rect = GetCellsRect();
+        return true;
     case TGridArea::Footer:
-        if (m_options.testFlag(TGridOption::goFooter))
-            RefreshRect(GetFooterRect());
-        break;
+        Rect = GetFooterRect();
+        return m_options.testFlag(TGridOption::goFooter);
     case TGridArea::Header:
-        if (m_options.testFlag(TGridOption::goHeader))
-            RefreshRect(GetHeaderRect());
-        break;
+        Rect = GetHeaderRect();
+        return m_options.testFlag(TGridOption::goHeader);
     case TGridArea::Indicator:
-        if (m_options.testFlag(TGridOption::goIndicator))
-            RefreshRect(GetIndicatorRect());
-        break;
+        Rect = GetIndicatorRect();
+        return m_options.testFlag(TGridOption::goIndicator);
     case TGridArea::Input:
-        if (m_options.testFlag(TGridOption::goInput))
-            RefreshRect(GetInputRect());
-        break;
+        Rect = GetInputRect();
+        return m_options.testFlag(TGridOption::goInput);
     }
+    Rect = TRect(0, 0, ClientWidth(), ClientHeight());
+    return true;
+}
+
+void TDgCustomGridControl::RefreshArea(TGridArea Kind) {
+    TRect r;
+    if (AreaRect(Kind, r))
+        RefreshRect(r);
 }
 
 void TDgCustomGridControl::RefreshCell(int ACol, int ARow) {
@@ -515,35 +519,10 @@ void TDgCustomGridControl::RefreshCell(int ACol, int ARow) {
 void TDgCustomGridControl::RefreshColumnPart(TDgCustomColumn* Column, ColumnBand Part) {
     if (m_updateCount > 0 || !Column || m_destroying)
         return;
+    // The column bands are the grid's areas by number.
     TRect band;
-    switch (Part) {
-    case ColumnBand::Cells:
-        band = GetCellsRect();
-        break;
-    case ColumnBand::Footer:
-        if (!m_options.testFlag(TGridOption::goFooter))
-            return;
-        band = GetFooterRect();
-        break;
-    case ColumnBand::Header:
-        if (!m_options.testFlag(TGridOption::goHeader))
-            return;
-        band = GetHeaderRect();
-        break;
-    case ColumnBand::Indicator:
-        if (!m_options.testFlag(TGridOption::goIndicator))
-            return;
-        band = GetIndicatorRect();
-        break;
-    case ColumnBand::Input:
-        if (!m_options.testFlag(TGridOption::goInput))
-            return;
-        band = GetInputRect();
-        break;
-    default:
-        band = TRect(0, 0, ClientWidth(), ClientHeight());
-        break;
-    }
+    if (!AreaRect(TGridArea(int(Part)), band))
+        return;
     if (m_gridStyle == TGridStyle::gsSlides && Part != ColumnBand::Header) {
         RefreshRect(band);
         return;
