@@ -393,6 +393,9 @@ protected:
     void TypeIntoEditor(QChar Key);
     /// The column's own editor or InplaceEdit made the grid's editor, as EditCell and EditInput choose it.
     TDgCustomEdit* ChooseEditor(TDgCustomColumn* Column, bool Input, int ACol, int ARow);
+    /// Takes the pending edit and marks the cell as the one being edited. The cell's column, or nullptr when
+    /// the cell is being edited already, cannot be edited, or a handler refuses.
+    TDgCustomColumn* OpenCellEditing(int ACol, int ARow);
     /// The editor's text finished: caret to the end or, with coEditorAutoSelect, all text selected.
     void PlaceCaret(TDgCustomColumn* Column);
     /// Set while a key the grid already handled is typed into the editor.

@@ -91,27 +91,33 @@ bool ColumnEdits(TDgCustomColumn* Column) {
 }
 } // namespace
 
-void TDgCustomGridControl::EditCell(int ACol, int ARow, const QString& Text) {
+TDgCustomColumn* TDgCustomGridControl::OpenCellEditing(int ACol, int ARow) {
     if (m_cellEditing && m_editingColumn == ACol && m_editingRow == ARow)
-        return;
+        return nullptr;
     TDgCustomColumn* column = ColumnAt(ACol);
     if (!ColumnEdits(column) || ReadOnly() || !CanEdit() || !IsValidCell(ACol, ARow))
-        return;
+        return nullptr;
     bool accept = true;
     if (OnBeforeEdit)
         OnBeforeEdit(this, ACol, ARow, accept);
     if (!accept)
-        return;
+        return nullptr;
     ApplyEdit();
     EndEditing();
     // The handlers of the edit just taken may have deleted rows or columns.
     column = ColumnAt(ACol);
     if (!ColumnEdits(column) || !IsValidCell(ACol, ARow))
-        return;
-
+        return nullptr;
     m_cellEditing = true;
     m_editingColumn = ACol;
     m_editingRow = ARow;
+    return column;
+}
+
+void TDgCustomGridControl::EditCell(int ACol, int ARow, const QString& Text) {
+    TDgCustomColumn* column = OpenCellEditing(ACol, ARow);
+    if (!column)
+        return;
     QString value = Text.isEmpty() ? GetCellText(ACol, ARow) : Text;
     TDgCustomEdit* editor = ChooseEditor(column, false, ACol, ARow);
     if (!editor) {
@@ -134,25 +140,9 @@ void TDgCustomGridControl::EditCell(int ACol, int ARow, const QString& Text) {
 }
 
 void TDgCustomGridControl::EditCellByKey(int ACol, int ARow, QChar Key) {
-    if (m_cellEditing && m_editingColumn == ACol && m_editingRow == ARow)
+    TDgCustomColumn* column = OpenCellEditing(ACol, ARow);
+    if (!column)
         return;
-    TDgCustomColumn* column = ColumnAt(ACol);
-    if (!ColumnEdits(column) || ReadOnly() || !CanEdit() || !IsValidCell(ACol, ARow))
-        return;
-    bool accept = true;
-    if (OnBeforeEdit)
-        OnBeforeEdit(this, ACol, ARow, accept);
-    if (!accept)
-        return;
-    ApplyEdit();
-    EndEditing();
-    column = ColumnAt(ACol);
-    if (!ColumnEdits(column) || !IsValidCell(ACol, ARow))
-        return;
-
-    m_cellEditing = true;
-    m_editingColumn = ACol;
-    m_editingRow = ARow;
     TDgCustomEdit* editor = ChooseEditor(column, false, ACol, ARow);
     if (!editor) {
         EndEditing();
