@@ -496,9 +496,16 @@ private:
     /// Sorted-column shading of a cell colour (the indicated and the SortedStyle shading).
     platform::TColor SortedShade(const TDgCustomColumn* Column, platform::TColor Color,
                                  bool Highlighted) const;
+    /// What BeginCell finds out about the cell it prepares.
+    struct CellFrame {
+        platform::TRect Rect;
+        platform::TRect Interior; // inside the vertical grid lines
+        TCellState State;
+        bool DefaultDrawing = true;
+        platform::TColor Color = platform::clWindow;
+    };
     /// One cell's rectangle, lines, events and background: shared by PaintCell and PaintEmptyCell.
-    bool BeginCell(int ACol, int ARow, bool Empty, platform::TRect& Rect, platform::TRect& Interior,
-                   TCellState& State, bool& DefaultDrawing, platform::TColor& CellColor);
+    bool BeginCell(int ACol, int ARow, bool Empty, CellFrame& Cell);
     void FocusFrameRect(platform::TRect& Rect, platform::TRect& Clip);
     /// The number of shown rows in From .. To - 1.
     int ShownRowsBetween(int From, int To);

@@ -254,90 +254,85 @@ void TDgCustomGridControl::SetCellClip(const TRect& Rect, bool Fixed) {
     Canvas.SetClipRect(clip);
 }
 
-bool TDgCustomGridControl::BeginCell(int ACol, int ARow, bool Empty, TRect& Rect, TRect& Interior,
-                                     TCellState& State, bool& DefaultDrawing, TColor& CellColor) {
+bool TDgCustomGridControl::BeginCell(int ACol, int ARow, bool Empty, CellFrame& Cell) {
     TDgCustomColumn* column = m_columns->ColumnItem(ACol);
     if (!column->Visible())
         return false;
-    GetCellRect(ACol, ARow, Rect);
-    const TRect withLines(Rect.Left - m_lineSizes[0], Rect.Top - m_lineSizes[1], Rect.Right + m_lineSizes[2],
-                          Rect.Bottom + m_lineSizes[3]);
+    GetCellRect(ACol, ARow, Cell.Rect);
+    const TRect withLines(Cell.Rect.Left - m_lineSizes[0], Cell.Rect.Top - m_lineSizes[1],
+                          Cell.Rect.Right + m_lineSizes[2], Cell.Rect.Bottom + m_lineSizes[3]);
     if (!Canvas.RectVisible(withLines))
         return false;
     Canvas.Font = column->Font();
-    State = {};
+    Cell.State = {};
     bool highlighted = false;
     if (Empty) {
         // Rows under the data have no storage behind them: the column's colour, nothing read.
-        CellColor = column->Color();
+        Cell.Color = column->Color();
         if (m_appearanceOptions.testFlag(TAppearanceOption::aoIndicateSortedColumn) && column->Sorted())
-            CellColor = darker(CellColor);
-        State |= TCellStateItem::csEmpty;
+            Cell.Color = darker(Cell.Color);
+        Cell.State |= TCellStateItem::csEmpty;
     } else {
-        CellColor = GetCellDrawColor(ACol, ARow);
+        Cell.Color = GetCellDrawColor(ACol, ARow);
         highlighted = IsCellHighlighted(ACol, ARow);
         if (highlighted) {
-            State |= TCellStateItem::csSelected;
+            Cell.State |= TCellStateItem::csSelected;
             if (m_appearanceOptions.testFlag(TAppearanceOption::aoBoldTextSelection))
-                State |= TCellStateItem::csBoldTextSelection;
+                Cell.State |= TCellStateItem::csBoldTextSelection;
         }
     }
     if (Focused() && !m_appearanceOptions.testFlag(TAppearanceOption::aoHideFocus))
-        State |= TCellStateItem::csFocused;
+        Cell.State |= TCellStateItem::csFocused;
     column->Display()->Selected = highlighted;
     TColor gridColor = m_gridLinesColor;
     if (OnCellColoring)
-        OnCellColoring(this, ACol, ARow, CellColor, gridColor, State);
-    if (column->Sorted() && !State.testFlag(TCellStateItem::csSelected)) {
+        OnCellColoring(this, ACol, ARow, Cell.Color, gridColor, Cell.State);
+    if (column->Sorted() && !Cell.State.testFlag(TCellStateItem::csSelected)) {
         if (m_sortedStyle == TSortedStyle::soDarker)
-            CellColor = darker(CellColor);
+            Cell.Color = darker(Cell.Color);
         else if (m_sortedStyle == TSortedStyle::soWhite)
-            CellColor = clWhite;
+            Cell.Color = clWhite;
     }
-    SetCellClip(Rect, column->Position() < m_columns->FixedCols());
+    SetCellClip(Cell.Rect, column->Position() < m_columns->FixedCols());
     if (m_options.testFlag(TGridOption::goGrid) && m_gridStyle == TGridStyle::gsReport)
-        PaintGridLines(ACol, ARow, gridColor, Rect);
-    Interior = Rect;
-    Interior.Left += m_lineSizes[0];
-    Interior.Right -= m_lineSizes[2];
-    DefaultDrawing = !m_appearanceOptions.testFlag(TAppearanceOption::aoDontFillCells) &&
-                     column->DrawingOptions() != TDrawingOptions::doCustomOnly;
+        PaintGridLines(ACol, ARow, gridColor, Cell.Rect);
+    Cell.Interior = Cell.Rect;
+    Cell.Interior.Left += m_lineSizes[0];
+    Cell.Interior.Right -= m_lineSizes[2];
+    Cell.DefaultDrawing = !m_appearanceOptions.testFlag(TAppearanceOption::aoDontFillCells) &&
+                          column->DrawingOptions() != TDrawingOptions::doCustomOnly;
     if (OnDrawCellBackground)
-        OnDrawCellBackground(this, ACol, ARow, Interior, State, DefaultDrawing);
+        OnDrawCellBackground(this, ACol, ARow, Cell.Interior, Cell.State, Cell.DefaultDrawing);
     return true;
 }
 
 void TDgCustomGridControl::PaintCell(int ACol, int ARow) {
-    TRect rect;
-    TRect interior;
-    TCellState state;
-    bool defaultDrawing = true;
-    TColor cellColor = clWindow;
-    if (!BeginCell(ACol, ARow, false, rect, interior, state, defaultDrawing, cellColor))
+    CellFrame cell;
+    if (!BeginCell(ACol, ARow, false, cell))
         return;
     TDgCustomColumn* column = m_columns->ColumnItem(ACol);
     TColumnDisplay* display = column->Display();
     display->Widget = viewport();
     display->Canvas = &Canvas;
-    display->ClientRect = interior;
+    display->ClientRect = cell.Interior;
     display->HighlightedTextColor = m_highlightedTextColor;
     display->Col = ACol;
     display->Row = ARow;
     GetRowInfo(ACol, ARow, *display);
     if (m_cellEditing && ACol == m_editingColumn && ARow == m_editingRow) {
         // The open editor covers the cell: nothing is painted under it.
-        TRect editor = rect;
+        TRect editor = cell.Rect;
         column->AdjustLevelRect(RowLevel(ARow), editor);
         editor = InflateRect(editor, -1, -1);
         editor.Right -= 1;
         Canvas.ExcludeClipRect(editor);
     }
-    if (defaultDrawing)
-        display->FillCellBackground(cellColor, true);
+    if (cell.DefaultDrawing)
+        display->FillCellBackground(cell.Color, true);
     display->FocusedCell = ACol == m_selectedColumn && ARow == m_selectedRow;
     const TDrawingOptions drawing = column->DrawingOptions();
     if ((drawing == TDrawingOptions::doNormal || drawing == TDrawingOptions::doCustom) &&
-        !IsEmptyCell(ACol, ARow) && PrepareCellCanvas(ACol, ARow, state))
+        !IsEmptyCell(ACol, ARow) && PrepareCellCanvas(ACol, ARow, cell.State))
         display->Paint();
     if (m_appearanceOptions.testFlag(TAppearanceOption::aoHintMarks)) {
         QString hint;
@@ -346,7 +341,7 @@ void TDgCustomGridControl::PaintCell(int ACol, int ARow) {
             display->DrawHintMark();
     }
     if (drawing != TDrawingOptions::doNormal && OnCustomDrawCell)
-        OnCustomDrawCell(this, ACol, ARow, interior, state);
+        OnCustomDrawCell(this, ACol, ARow, cell.Interior, cell.State);
     if (!m_options.testFlag(TGridOption::goSelectFullRow) && display->FocusedCell)
         PaintFocusFrame();
     display->Canvas = nullptr;
@@ -354,15 +349,11 @@ void TDgCustomGridControl::PaintCell(int ACol, int ARow) {
 }
 
 void TDgCustomGridControl::PaintEmptyCell(int ACol, int ARow) {
-    TRect rect;
-    TRect interior;
-    TCellState state;
-    bool defaultDrawing = true;
-    TColor cellColor = clWindow;
-    if (!BeginCell(ACol, ARow, true, rect, interior, state, defaultDrawing, cellColor))
+    CellFrame cell;
+    if (!BeginCell(ACol, ARow, true, cell))
         return;
-    if (defaultDrawing)
-        fill(Canvas, interior, cellColor);
+    if (cell.DefaultDrawing)
+        fill(Canvas, cell.Interior, cell.Color);
     Canvas.ResetClip();
 }
 
