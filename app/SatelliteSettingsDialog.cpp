@@ -1,5 +1,6 @@
 #include "app/SatelliteSettingsDialog.h"
 
+#include "app/DialogControls.h"
 #include "app/MainWindow.h"
 #include "app/RadioGroup.h"
 #include "app/SatelliteRows.h"
@@ -11,7 +12,6 @@
 #include "platform/Rounding.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,38 +19,21 @@
 int SatSettingsIndex = 0;
 TForm_satsettings* Form_satsettings = nullptr;
 
+using dialogs::keepFocusOnClick;
+using dialogs::leavesEdit;
+using dialogs::makeEdit;
+using dialogs::makeGroup;
+using dialogs::makeLabel;
+
 namespace {
 
 const QString kParagraph = QStringLiteral("\r\n\r\n");
-
-QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* makeEdit(QWidget* parent, int left, int top, int width) {
-    auto* edit = new QLineEdit(parent);
-    edit->setGeometry(left, top, width, 21);
-    return edit;
-}
 
 QComboBox* makeCombo(QWidget* parent, const QStringList& items, int left, int top) {
     auto* combo = new QComboBox(parent);
     combo->setGeometry(left, top, 249, 21);
     combo->addItems(items);
     return combo;
-}
-
-TRadioGroup* makeGroup(QWidget* parent, const QString& caption, const QStringList& items,
-                       const QRect& geometry) {
-    auto* group = new TRadioGroup(parent);
-    group->setTitle(caption);
-    group->setGeometry(geometry);
-    group->setColumns(2);
-    group->setItems(items);
-    return group;
 }
 
 bool digitsOnly(const QString& text) {
@@ -92,7 +75,7 @@ TForm_satsettings::TForm_satsettings(QWidget* parent) : QDialog(parent) {
     Label_satposition = makeLabel(this, QStringLiteral("Satposition"), 16, 56);
     Edit_satposition = makeEdit(this, 16, 72, 105);
     RadioGroup_W_O =
-        makeGroup(this, QString(), {QStringLiteral("W"), QStringLiteral("O")}, QRect(144, 60, 121, 37));
+        makeGroup(this, QString(), {QStringLiteral("W"), QStringLiteral("O")}, QRect(144, 60, 121, 37), 2);
     Label_LOF_low = makeLabel(this, QStringLiteral("LOF low"), 16, 112);
     Edit_LOF_low = makeEdit(this, 16, 128, 105);
     Label_LOF_high = makeLabel(this, QStringLiteral("LOF high"), 144, 112);
@@ -106,7 +89,7 @@ TForm_satsettings::TForm_satsettings(QWidget* parent) : QDialog(parent) {
     ComboBox_diseq11 = makeCombo(this, ports, 16, 232);
     RadioGroup_diseq12 =
         makeGroup(this, QStringLiteral("Diseqc 1.2"), {QStringLiteral("false"), QStringLiteral("true")},
-                  QRect(16, 264, 249, 41));
+                  QRect(16, 264, 249, 41), 2);
     Label_positioner_no = makeLabel(this, QStringLiteral("Positioner No."), 16, 320);
     Edit_positioner_no = makeEdit(this, 16, 336, 105);
     Label_22khz = makeLabel(this, QStringLiteral("0/ 22 kHz"), 16, 368);
@@ -116,11 +99,7 @@ TForm_satsettings::TForm_satsettings(QWidget* parent) : QDialog(parent) {
     BitBtn_sateinstellungen_speichern->setGeometry(16, 432, 113, 49);
     BitBtn_sateinsellungen_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     BitBtn_sateinsellungen_abbrechen->setGeometry(152, 432, 113, 49);
-    // As in the transponder dialog: pressing a button does not first leave the edit.
-    for (QPushButton* button : {BitBtn_sateinstellungen_speichern, BitBtn_sateinsellungen_abbrechen}) {
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setAutoDefault(false);
-    }
+    keepFocusOnClick({BitBtn_sateinstellungen_speichern, BitBtn_sateinsellungen_abbrechen});
     connect(BitBtn_sateinstellungen_speichern, &QPushButton::clicked, this,
             &TForm_satsettings::BitBtn_sateinstellungen_speichernClick);
     connect(BitBtn_sateinsellungen_abbrechen, &QPushButton::clicked, this,
@@ -130,11 +109,8 @@ TForm_satsettings::TForm_satsettings(QWidget* parent) : QDialog(parent) {
 }
 
 bool TForm_satsettings::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            Edit_LOF_highExit(static_cast<QLineEdit*>(watched));
-    }
+    if (leavesEdit(event))
+        Edit_LOF_highExit(static_cast<QLineEdit*>(watched));
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,5 +1,6 @@
 #include "app/TransponderDialog.h"
 
+#include "app/DialogControls.h"
 #include "app/MainWindow.h"
 #include "app/RadioGroup.h"
 #include "image/TransponderTable.h"
@@ -7,7 +8,6 @@
 #include "platform/Modals.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +18,12 @@ std::uint8_t TransponderDialogSaved = 0;
 int NewTransponderSatellite = 0;
 TForm_transponder* Form_transponder = nullptr;
 
+using dialogs::keepFocusOnClick;
+using dialogs::leavesEdit;
+using dialogs::makeEdit;
+using dialogs::makeGroup;
+using dialogs::makeLabel;
+
 namespace {
 
 const QString kParagraph = QStringLiteral("\r\n\r\n");
@@ -27,29 +33,6 @@ constexpr int kLargestNumber = 65535;
 
 // FEC codes by item of the FEC group.
 constexpr int kFecCodes[] = {0, 1, 2, 3, 5, 7};
-
-QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* makeEdit(QWidget* parent, int left, int top, int width) {
-    auto* edit = new QLineEdit(parent);
-    edit->setGeometry(left, top, width, 21);
-    return edit;
-}
-
-TRadioGroup* makeGroup(QWidget* parent, const QString& caption, const QStringList& items,
-                       const QRect& geometry, int columns) {
-    auto* group = new TRadioGroup(parent);
-    group->setTitle(caption);
-    group->setGeometry(geometry);
-    group->setColumns(columns);
-    group->setItems(items);
-    return group;
-}
 
 int numberOf(const QLineEdit* edit) {
     return edit->text().toInt();
@@ -99,12 +82,8 @@ TForm_transponder::TForm_transponder(QWidget* parent) : QDialog(parent) {
     BitBtn_transponder_aendern->setGeometry(16, 248, 145, 41);
     BitBtn_transponderaendrn_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     BitBtn_transponderaendrn_abbrechen->setGeometry(176, 248, 137, 41);
-    // A click on a button does not leave the edit first: the save checks every edit itself, and a
-    // cancel must not complain about what it throws away.
-    for (QPushButton* button : {BitBtn_transponder_aendern, BitBtn_transponderaendrn_abbrechen}) {
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setAutoDefault(false);
-    }
+    // The save checks every edit itself, and a cancel must not complain about what it throws away.
+    keepFocusOnClick({BitBtn_transponder_aendern, BitBtn_transponderaendrn_abbrechen});
     connect(BitBtn_transponder_aendern, &QPushButton::clicked, this,
             &TForm_transponder::BitBtn_transponder_aendernClick);
     connect(BitBtn_transponderaendrn_abbrechen, &QPushButton::clicked, this,
@@ -126,12 +105,8 @@ bool TForm_transponder::isEditMode() const {
 }
 
 bool TForm_transponder::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Another window taking the focus (a message box, a menu) is no leaving of the edit.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            Edit_frequenzExit(static_cast<QLineEdit*>(watched));
-    }
+    if (leavesEdit(event))
+        Edit_frequenzExit(static_cast<QLineEdit*>(watched));
     return QDialog::eventFilter(watched, event);
 }
 
