@@ -32,6 +32,18 @@ inline ImageFixture satelliteScenario() {
     return f;
 }
 
+/// The scenario cut to its first satellite: S0 with its two transponders, K0 and K1 on them, group "Eins"
+/// holding K1.
+inline ImageFixture oneSatelliteScenario() {
+    ImageFixture f = satelliteScenario();
+    f.satelliteSlots.resize(1);
+    f.transponders.resize(2);
+    f.channels.resize(2);
+    f.tvCount = 2;
+    f.favGroups = {ImageFixture::favGroup(QStringLiteral("Eins"), {1})};
+    return f;
+}
+
 /// Loads fixture through "Load"; fails the test when a box was shown. Forgets the open dialog.
 inline void loadScenario(FormDriver& drv, const ImageFixture& fixture) {
     drv.pressLoad(drv.writeFile(QStringLiteral("receiver.si"), fixture.build()));

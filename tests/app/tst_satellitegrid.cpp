@@ -320,12 +320,7 @@ void tst_SatelliteGrid::deleteSelectedRow() {
 }
 
 void tst_SatelliteGrid::deleteOnlySatellite() {
-    ImageFixture fixture = satelliteScenario();
-    fixture.satelliteSlots.resize(1);
-    fixture.transponders.resize(2);
-    fixture.channels.resize(2);
-    fixture.tvCount = 2;
-    fixture.favGroups = {ImageFixture::favGroup(QStringLiteral("Eins"), {1})};
+    const ImageFixture fixture = oneSatelliteScenario();
     FormDriver drv;
     openSatTab(drv, fixture);
     TForm1& f = *drv.form;

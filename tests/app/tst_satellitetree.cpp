@@ -246,12 +246,7 @@ void tst_SatelliteTree::deleteSatelliteFromGrid() {
 }
 
 void tst_SatelliteTree::deleteOnlySatellite() {
-    ImageFixture fixture = satelliteScenario();
-    fixture.satelliteSlots.resize(1);
-    fixture.transponders.resize(2);
-    fixture.channels.resize(2);
-    fixture.tvCount = 2;
-    fixture.favGroups = {ImageFixture::favGroup(QStringLiteral("Eins"), {1})};
+    const ImageFixture fixture = oneSatelliteScenario();
     FormDriver drv;
     loadScenario(drv, fixture);
     TForm1& f = *drv.form;
