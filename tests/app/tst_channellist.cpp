@@ -27,42 +27,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ChannelSpec {
-    const char16_t* name;
-    int type;
-    int tuner;
-    int transponder;
-    int provider;
-};
-
-// Eight TV channels, then four radio channels; two satellites with two transponders each.
-const ChannelSpec kChannels[] = {
-    {u"Das Erste", 0x01, 1, 0, 0},  {u"ZDF HD", 0x19, 2, 1, 1},   {u"Sky Cinema", 0x11, 1, 2, 2},
-    {u"arte", 0x18, 2, 0, 0},       {u"ÖRF eins", 0x10, 1, 3, 1}, {u"öffentlich", 0x15, 1, 1, 2},
-    {u"Kabel eins", 0x12, 2, 2, 0}, {u"Sport1", 0x05, 1, 3, 1},   {u"Bayern 3", 0x02, 1, 0, 0},
-    {u"Radio HD", 0x18, 2, 1, 1},   {u"SWR1", 0x12, 1, 2, 2},     {u"Radio Bremen", 0x11, 1, 3, 0},
-};
-
 ImageFixture listFixture(const std::vector<std::vector<int>>& groups = {{11, 0, 3, 9}, {}, {4, 4, 6}}) {
-    ImageFixture f;
-    f.satelliteSlots = {ImageFixture::satellite(0, u"Ost"_s, 192), ImageFixture::satellite(1, u"West"_s, 50),
-                        ImageFixture::satellite(2, u"Leer"_s, 300)};
-    f.satelliteSlots[1].EastWest = 'W';
-    f.satelliteSlots[0].NumTransponders = 2;
-    f.satelliteSlots[1].NumTransponders = 2;
-    f.transponders = {ImageFixture::transponder(0, 11836, 0), ImageFixture::transponder(0, 12188, 1),
-                      ImageFixture::transponder(1, 10992, 2), ImageFixture::transponder(1, 11034, 3)};
-    f.providerBlocks = {ImageFixture::provider(u"A"_s), ImageFixture::provider(u"B"_s),
-                        ImageFixture::provider(u"C"_s)};
-    int id = 100;
-    for (const ChannelSpec& spec : kChannels) {
-        TChannelRecord c =
-            ImageFixture::channel(QString::fromUtf16(spec.name), spec.transponder, spec.provider, id++);
-        c.ServiceType = static_cast<Byte>(spec.type);
-        c.TunerFlags = static_cast<Byte>(spec.tuner == 2 ? 0x81 : 0x01);
-        f.channels.push_back(c);
-    }
-    f.tvCount = 8;
+    // A third satellite without transponders.
+    ImageFixture f = ImageFixture::mixedChannels();
+    f.satelliteSlots.push_back(ImageFixture::satellite(2, u"Leer"_s, 300));
     for (std::size_t g = 0; g < 9; ++g)
         f.favGroups.push_back(ImageFixture::favGroup(u"Gruppe%1"_s.arg(g + 1),
                                                      g < groups.size() ? groups[g] : std::vector<int>{}));

@@ -16,55 +16,11 @@ using namespace image;
 
 namespace {
 
-using ImagePtr = std::unique_ptr<SettingsImage>;
-
-struct ChannelSpec {
-    const char16_t* name;
-    int type;
-    int tuner;
-    int transponder;
-    int provider;
-};
-
-// Eight TV channels, then four radio channels; two satellites with two transponders each.
-const ChannelSpec kChannels[] = {
-    {u"Das Erste", 0x01, 1, 0, 0},  {u"ZDF HD", 0x19, 2, 1, 1},   {u"Sky Cinema", 0x11, 1, 2, 2},
-    {u"arte", 0x18, 2, 0, 0},       {u"ÖRF eins", 0x10, 1, 3, 1}, {u"öffentlich", 0x15, 1, 1, 2},
-    {u"Kabel eins", 0x12, 2, 2, 0}, {u"Sport1", 0x05, 1, 3, 1},   {u"Bayern 3", 0x02, 1, 0, 0},
-    {u"Radio HD", 0x18, 2, 1, 1},   {u"SWR1", 0x12, 1, 2, 2},     {u"Radio Bremen", 0x11, 1, 3, 0},
-};
-
 ImageFixture viewFixture(const std::vector<std::vector<int>>& groups = {{11, 0, 3, 9}, {2, 50, 0xFFFF, 5}}) {
-    ImageFixture f;
-    f.satelliteSlots = {ImageFixture::satellite(0, QStringLiteral("Ost"), 192),
-                        ImageFixture::satellite(1, QStringLiteral("West"), 50)};
-    f.satelliteSlots[1].EastWest = 'W';
-    f.satelliteSlots[0].NumTransponders = 2;
-    f.satelliteSlots[1].NumTransponders = 2;
-    f.transponders = {ImageFixture::transponder(0, 11836, 0), ImageFixture::transponder(0, 12188, 1),
-                      ImageFixture::transponder(1, 10992, 2), ImageFixture::transponder(1, 11034, 3)};
-    f.providerBlocks = {ImageFixture::provider(QStringLiteral("A")),
-                        ImageFixture::provider(QStringLiteral("B")),
-                        ImageFixture::provider(QStringLiteral("C"))};
-    int id = 100;
-    for (const ChannelSpec& spec : kChannels) {
-        TChannelRecord c =
-            ImageFixture::channel(QString::fromUtf16(spec.name), spec.transponder, spec.provider, id++);
-        c.ServiceType = static_cast<Byte>(spec.type);
-        c.TunerFlags = static_cast<Byte>(spec.tuner == 2 ? 0x81 : 0x01);
-        f.channels.push_back(c);
-    }
-    f.tvCount = 8;
+    ImageFixture f = ImageFixture::mixedChannels();
     for (std::size_t g = 0; g < groups.size(); ++g)
         f.favGroups.push_back(ImageFixture::favGroup(QStringLiteral("G%1").arg(g + 1), groups[g]));
     return f;
-}
-
-ImagePtr load(const ImageFixture& fixture) {
-    auto img = std::make_unique<SettingsImage>();
-    if (const ImageError error = parseImage(fixture.build(), *img))
-        qFatal("fixture does not load: %s", qPrintable(error.message));
-    return img;
 }
 
 QList<int> numbers(const std::vector<ChannelViewRow>& rows) {
@@ -74,24 +30,10 @@ QList<int> numbers(const std::vector<ChannelViewRow>& rows) {
     return out;
 }
 
-QList<int> entriesOf(const SettingsImage& img, int g) {
-    QList<int> out;
-    for (int i = 0; i < img.FavGroups[g].NumMembers; ++i)
-        out << img.FavGroups[g].Entries[static_cast<std::size_t>(i)];
-    return out;
-}
-
-QList<int> serviceIds(const SettingsImage& img) {
-    QList<int> out;
-    for (int c = 1; c <= img.ChannelCount; ++c)
-        out << img.Channels[c].ServiceId;
-    return out;
-}
-
 /// The ServiceIds the entries of group g name.
 QList<int> memberIds(const SettingsImage& img, int g) {
     QList<int> out;
-    for (int e : entriesOf(img, g))
+    for (int e : groupEntries(img, g))
         out << (e < img.ChannelCount ? img.Channels[e + 1].ServiceId : -1);
     return out;
 }
@@ -190,7 +132,7 @@ void TstChannelView::views() {
     QFETCH(QString, contains);
     QFETCH(QString, startsWith);
     QFETCH(QList<int>, expected);
-    const ImagePtr img = load(viewFixture());
+    const ImagePtr img = loadFixture(viewFixture());
     const ChannelFilter filter(static_cast<TypeFilter>(type), static_cast<TunerFilter>(tuner), contains,
                                startsWith);
 
@@ -215,7 +157,7 @@ void TstChannelView::views() {
 }
 
 void TstChannelView::groupView_keepsEntryPositionsAndSkipsDamagedEntries() {
-    const ImagePtr img = load(viewFixture());
+    const ImagePtr img = loadFixture(viewFixture());
     const std::vector<ChannelViewRow> damaged = FavGroupView(*img, 2, {});
     QCOMPARE(damaged, (std::vector<ChannelViewRow>{{3, 0}, {6, 3}}));
     const std::vector<ChannelViewRow> radio =
@@ -273,7 +215,7 @@ void TstChannelView::rowCells() {
     QFETCH(QStringList, texts);
     QFETCH(QList<bool>, fav);
     QFETCH(bool, mark);
-    const ImagePtr img = load(viewFixture());
+    const ImagePtr img = loadFixture(viewFixture());
     const ChannelRowCells row = MakeChannelRow(*img, channel, FavMembership(*img));
     QCOMPARE(QStringList(row.texts.begin(), row.texts.end()), texts);
     QCOMPARE(QList<bool>(row.fav.begin(), row.fav.end()), fav);
@@ -281,7 +223,7 @@ void TstChannelView::rowCells() {
 }
 
 void TstChannelView::rowCells_damagedReferencesGiveEmptyCells() {
-    const ImagePtr img = load(viewFixture());
+    const ImagePtr img = loadFixture(viewFixture());
     img->Channels[1].TransponderIndex = 4; // one past the table
     img->Channels[2].TransponderIndex = 0xFFFF;
     img->Transponders[3].SatelliteIndex = 9; // no such satellite
@@ -302,7 +244,7 @@ void TstChannelView::rowCells_damagedReferencesGiveEmptyCells() {
 
 void TstChannelView::membership_oneBitmapMatchesIsInFavGroup() {
     const ImagePtr img =
-        load(viewFixture({{11, 0, 3, 9}, {2, 50, 0xFFFF, 5}, {0, 0, 11}, {}, {}, {}, {}, {}, {11}}));
+        loadFixture(viewFixture({{11, 0, 3, 9}, {2, 50, 0xFFFF, 5}, {0, 0, 11}, {}, {}, {}, {}, {}, {11}}));
     const FavMembership membership(*img);
     for (int c = 0; c <= img->ChannelCount + 1; ++c) {
         for (int g = 0; g <= 10; ++g)
@@ -337,7 +279,7 @@ void TstChannelView::rename() {
     QFETCH(QString, typed);
     QFETCH(QByteArray, stored);
     QFETCH(QString, shown);
-    const ImagePtr img = load(viewFixture({{11, 0, 3, 9}}));
+    const ImagePtr img = loadFixture(viewFixture({{11, 0, 3, 9}}));
     const TChannelRecord before = img->Channels[4];
     std::copy(old.begin(), old.end(), img->Channels[4].ServiceName.begin());
     QVERIFY(RenameChannel(4, typed, *img));
@@ -368,7 +310,7 @@ void TstChannelView::tunerAndMark() {
     QFETCH(QString, tuner);
     QFETCH(bool, accepted);
     QFETCH(int, flags);
-    const ImagePtr img = load(viewFixture({{11, 0, 3, 9}}));
+    const ImagePtr img = loadFixture(viewFixture({{11, 0, 3, 9}}));
     QCOMPARE(SetChannelTuner(7, tuner, *img), accepted);
     QCOMPARE(int(img->Channels[7].TunerFlags), flags);
     QVERIFY(SetChannelTuner(1, u"2"_qs, *img));
@@ -411,10 +353,10 @@ void TstChannelView::favMember() {
     QFETCH(bool, member);
     QFETCH(int, change);
     QFETCH(QList<int>, entriesAfter);
-    const ImagePtr img = load(viewFixture({{11, 0, 3, 9}}));
+    const ImagePtr img = loadFixture(viewFixture({{11, 0, 3, 9}}));
     ScriptedModals modals;
     QCOMPARE(int(SetFavMember(channel, group, member, *img)), change);
-    QCOMPARE(entriesOf(*img, 1), entriesAfter);
+    QCOMPARE(groupEntries(*img, 1), entriesAfter);
     QVERIFY(modals.texts().isEmpty());
     QVERIFY_IMAGE_INVARIANTS(*img);
 }
@@ -423,7 +365,7 @@ void TstChannelView::favMember_255MembersRefusedWithOneMessage() {
     std::vector<int> full;
     for (int i = 0; i < 255; ++i)
         full.push_back(i % 11);
-    const ImagePtr img = load(viewFixture({full}));
+    const ImagePtr img = loadFixture(viewFixture({full}));
     ScriptedModals modals;
     QCOMPARE(SetFavMember(12, 1, true, *img), MembershipChange::Refused);
     QCOMPARE(modals.texts(), QStringList{u"nicht möglich ! schon 256 Sender "_qs});
@@ -463,7 +405,7 @@ void TstChannelView::moveChannel() {
     QFETCH(int, to);
     QFETCH(QList<int>, idsAfter);
     QFETCH(int, tvAfter);
-    const ImagePtr img = load(viewFixture({{11, 0, 3, 9}, {6, 7, 8, 9, 10}, {0, 1, 2}}));
+    const ImagePtr img = loadFixture(viewFixture({{11, 0, 3, 9}, {6, 7, 8, 9, 10}, {0, 1, 2}}));
     QList<QList<int>> membersBefore;
     QStringList kindsBefore;
     for (int g = 1; g <= 3; ++g)
@@ -510,12 +452,12 @@ void TstChannelView::moveFavEntry() {
     QFETCH(int, to);
     QFETCH(bool, done);
     QFETCH(QList<int>, after);
-    const ImagePtr img = load(viewFixture());
+    const ImagePtr img = loadFixture(viewFixture());
     const QList<int> ids = serviceIds(*img);
     QCOMPARE(MoveFavEntry(1, from, to, *img), done);
-    QCOMPARE(entriesOf(*img, 1), after);
+    QCOMPARE(groupEntries(*img, 1), after);
     QCOMPARE(serviceIds(*img), ids);
-    QCOMPARE(entriesOf(*img, 2), (QList<int>{2, 50, 0xFFFF, 5}));
+    QCOMPARE(groupEntries(*img, 2), (QList<int>{2, 50, 0xFFFF, 5}));
     QVERIFY(!MoveFavEntry(0, 0, 1, *img));
 }
 
@@ -543,12 +485,12 @@ void TstChannelView::deleteChannels() {
     QFETCH(QList<int>, idsAfter);
     QFETCH(QList<int>, group1After);
     QFETCH(int, tvAfter);
-    const ImagePtr img = load(viewFixture({{11, 0, 3, 9}}));
+    const ImagePtr img = loadFixture(viewFixture({{11, 0, 3, 9}}));
     QCOMPARE(DeleteChannels(std::vector<int>(numbers.begin(), numbers.end()), *img),
              12 - int(idsAfter.size()));
     QVERIFY_IMAGE_INVARIANTS(*img);
     QCOMPARE(serviceIds(*img), idsAfter);
-    QCOMPARE(entriesOf(*img, 1), group1After);
+    QCOMPARE(groupEntries(*img, 1), group1After);
     QCOMPARE(img->TvCount, tvAfter);
 }
 

@@ -2,6 +2,7 @@
 
 #include "image/Codecs.h"
 #include "image/Fields.h"
+#include "image/ImageFile.h"
 #include "image/Layout.h"
 
 #include <QFile>
@@ -15,7 +16,9 @@ template <std::size_t N> std::span<Byte, N> at(QByteArray& bytes, std::int64_t o
     return std::span<Byte, N>(reinterpret_cast<Byte*>(bytes.data()) + offset, N);
 }
 
-void patternReserved(TChannelCounts& c) { c.Reserved6 = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66}; }
+void patternReserved(TChannelCounts& c) {
+    c.Reserved6 = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66};
+}
 
 } // namespace
 
@@ -38,15 +41,18 @@ QByteArray ImageFixture::build() const {
     encode(counts, at<12>(bytes, kCountsOffset));
 
     for (int s = 0; s < kSatelliteSlotCount; ++s) {
-        const TSatelliteRecord sat = s < static_cast<int>(satelliteSlots.size()) ? satelliteSlots[static_cast<std::size_t>(s)]
-                                                                                 : TSatelliteRecord{};
+        const TSatelliteRecord sat = s < static_cast<int>(satelliteSlots.size())
+                                         ? satelliteSlots[static_cast<std::size_t>(s)]
+                                         : TSatelliteRecord{};
         encode(sat, at<48>(bytes, kSatelliteOffset + s * kSatelliteRecordSize));
     }
     for (std::size_t c = 0; c < channels.size() && c < kMaxChannels; ++c)
-        encode(channels[c], at<32>(bytes, kChannelOffset + static_cast<std::int64_t>(c) * kChannelRecordSize));
+        encode(channels[c],
+               at<32>(bytes, kChannelOffset + static_cast<std::int64_t>(c) * kChannelRecordSize));
     for (int g = 0; g < kFavGroupCount; ++g) {
-        const TFavGroupRecord group =
-            g < static_cast<int>(favGroups.size()) ? favGroups[static_cast<std::size_t>(g)] : TFavGroupRecord{};
+        const TFavGroupRecord group = g < static_cast<int>(favGroups.size())
+                                          ? favGroups[static_cast<std::size_t>(g)]
+                                          : TFavGroupRecord{};
         encode(group, at<820>(bytes, kFavGroupOffset + g * kFavGroupRecordSize));
     }
     for (std::size_t t = 0; t < transponders.size() && t < kMaxTransponders; ++t)
@@ -88,7 +94,8 @@ TSatelliteRecord ImageFixture::satellite(int number, const QString& name, int or
     return s;
 }
 
-TChannelRecord ImageFixture::channel(const QString& name, int transponderIndex, int providerIndex, int serviceId) {
+TChannelRecord ImageFixture::channel(const QString& name, int transponderIndex, int providerIndex,
+                                     int serviceId) {
     TChannelRecord c;
     c.ServiceId = static_cast<std::uint16_t>(serviceId);
     c.ProviderIndex = static_cast<std::uint16_t>(providerIndex);
@@ -104,7 +111,8 @@ TChannelRecord ImageFixture::channel(const QString& name, int transponderIndex, 
     return c;
 }
 
-TTransponderRecord ImageFixture::transponder(int satelliteIndex, int frequency, int polarisation, int symbolRate) {
+TTransponderRecord ImageFixture::transponder(int satelliteIndex, int frequency, int polarisation,
+                                             int symbolRate) {
     TTransponderRecord t;
     t.SatelliteIndex = static_cast<Byte>(satelliteIndex);
     t.Polarisation = static_cast<Byte>(polarisation);
@@ -136,12 +144,14 @@ TFavGroupRecord ImageFixture::favGroup(const QString& name, const std::vector<in
 
 ImageFixture ImageFixture::typical() {
     ImageFixture f;
-    f.satelliteSlots = {satellite(0, QStringLiteral("Astra 19.2E"), 192), satellite(1, QStringLiteral("Hotbird 13E"), 130),
+    f.satelliteSlots = {satellite(0, QStringLiteral("Astra 19.2E"), 192),
+                        satellite(1, QStringLiteral("Hotbird 13E"), 130),
                         satellite(2, QStringLiteral("Astra 28.2E"), 282)};
-    f.transponders = {transponder(0, 11836, 0), transponder(0, 12188, 0), transponder(1, 10992, 1),
-                      transponder(1, 11034, 1, 29900), transponder(2, 10714, 0, 22000), transponder(2, 11426, 0)};
-    const char* names[] = {"Das Erste", "ZDF", "RTL", "SAT.1", "Rai 1", "BBC One", "ITV", "Radio Eins", "Bayern 3",
-                           "BBC Radio 4"};
+    f.transponders = {transponder(0, 11836, 0),        transponder(0, 12188, 0),
+                      transponder(1, 10992, 1),        transponder(1, 11034, 1, 29900),
+                      transponder(2, 10714, 0, 22000), transponder(2, 11426, 0)};
+    const char* names[] = {"Das Erste", "ZDF", "RTL",        "SAT.1",    "Rai 1",
+                           "BBC One",   "ITV", "Radio Eins", "Bayern 3", "BBC Radio 4"};
     const int tps[] = {0, 0, 1, 1, 2, 4, 5, 0, 1, 4};
     const int provs[] = {0, 0, 1, 1, 2, 2, 2, 0, 1, 2};
     for (int i = 0; i < 10; ++i)
@@ -149,11 +159,12 @@ ImageFixture ImageFixture::typical() {
     f.tvCount = 7;
     f.providerBlocks = {provider(QStringLiteral("ARD")), provider(QStringLiteral("ProSiebenSat.1")),
                         provider(QStringLiteral("BBC"))};
-    const char* groups[] = {"Nachrichten", "Sport", "Kinder", "Musik", "Film", "Doku", "Regional", "Ausland", "Radio"};
+    const char* groups[] = {"Nachrichten", "Sport",    "Kinder",  "Musik", "Film",
+                            "Doku",        "Regional", "Ausland", "Radio"};
     for (int g = 0; g < 9; ++g)
-        f.favGroups.push_back(favGroup(QString::fromLatin1(groups[g]), g == 0 ? std::vector<int>{1, 0, 5}
-                                                                              : (g == 8 ? std::vector<int>{7, 9}
-                                                                                        : std::vector<int>{})));
+        f.favGroups.push_back(favGroup(QString::fromLatin1(groups[g]),
+                                       g == 0 ? std::vector<int>{1, 0, 5}
+                                              : (g == 8 ? std::vector<int>{7, 9} : std::vector<int>{})));
     return f;
 }
 
@@ -164,8 +175,8 @@ ImageFixture ImageFixture::full() {
     for (int t = 0; t < kTransponderReadLimit; ++t)
         f.transponders.push_back(transponder(t * 153 / (kTransponderReadLimit - 1), 10700 + t % 2000, t % 4));
     for (int c = 0; c < kMaxChannels; ++c)
-        f.channels.push_back(channel(QStringLiteral("Kanal %1").arg(c), c % kTransponderReadLimit,
-                                     c % kProviderSlotCount, c));
+        f.channels.push_back(
+            channel(QStringLiteral("Kanal %1").arg(c), c % kTransponderReadLimit, c % kProviderSlotCount, c));
     f.tvCount = 15000;
     for (int p = 0; p < kProviderSlotCount; ++p)
         f.providerBlocks.push_back(provider(QStringLiteral("Anbieter %1").arg(p)));
@@ -176,4 +187,73 @@ ImageFixture ImageFixture::full() {
         f.favGroups.push_back(favGroup(QStringLiteral("Gruppe %1").arg(g + 1), members));
     }
     return f;
+}
+
+namespace {
+
+struct ChannelSpec {
+    const char16_t* name;
+    int type;
+    int tuner;
+    int transponder;
+    int provider;
+};
+
+const ChannelSpec kMixedChannels[] = {
+    {u"Das Erste", 0x01, 1, 0, 0},  {u"ZDF HD", 0x19, 2, 1, 1},   {u"Sky Cinema", 0x11, 1, 2, 2},
+    {u"arte", 0x18, 2, 0, 0},       {u"ÖRF eins", 0x10, 1, 3, 1}, {u"öffentlich", 0x15, 1, 1, 2},
+    {u"Kabel eins", 0x12, 2, 2, 0}, {u"Sport1", 0x05, 1, 3, 1},   {u"Bayern 3", 0x02, 1, 0, 0},
+    {u"Radio HD", 0x18, 2, 1, 1},   {u"SWR1", 0x12, 1, 2, 2},     {u"Radio Bremen", 0x11, 1, 3, 0},
+};
+
+} // namespace
+
+ImageFixture ImageFixture::mixedChannels() {
+    ImageFixture f;
+    f.satelliteSlots = {satellite(0, QStringLiteral("Ost"), 192), satellite(1, QStringLiteral("West"), 50)};
+    f.satelliteSlots[1].EastWest = 'W';
+    f.satelliteSlots[0].NumTransponders = 2;
+    f.satelliteSlots[1].NumTransponders = 2;
+    f.transponders = {transponder(0, 11836, 0), transponder(0, 12188, 1), transponder(1, 10992, 2),
+                      transponder(1, 11034, 3)};
+    f.providerBlocks = {provider(QStringLiteral("A")), provider(QStringLiteral("B")),
+                        provider(QStringLiteral("C"))};
+    int id = 100;
+    for (const ChannelSpec& spec : kMixedChannels) {
+        image::TChannelRecord c =
+            channel(QString::fromUtf16(spec.name), spec.transponder, spec.provider, id++);
+        c.ServiceType = static_cast<image::Byte>(spec.type);
+        c.TunerFlags = static_cast<image::Byte>(spec.tuner == 2 ? 0x81 : 0x01);
+        f.channels.push_back(c);
+    }
+    f.tvCount = 8;
+    return f;
+}
+
+ImagePtr loadFixture(const ImageFixture& fixture) {
+    auto img = std::make_unique<image::SettingsImage>();
+    if (const image::ImageError error = image::parseImage(fixture.build(), *img))
+        qFatal("fixture does not load: %s", qPrintable(error.message));
+    return img;
+}
+
+QByteArray imageBytes(const image::SettingsImage& img) {
+    QByteArray out;
+    if (const image::ImageError error = image::serializeImage(img, out))
+        qFatal("image does not serialize: %s", qPrintable(error.message));
+    return out;
+}
+
+QList<int> groupEntries(const image::SettingsImage& img, int g) {
+    QList<int> out;
+    for (int i = 0; i < img.FavGroups[g].NumMembers; ++i)
+        out << img.FavGroups[g].Entries[static_cast<std::size_t>(i)];
+    return out;
+}
+
+QList<int> serviceIds(const image::SettingsImage& img) {
+    QList<int> out;
+    for (int c = 1; c <= img.ChannelCount; ++c)
+        out << img.Channels[c].ServiceId;
+    return out;
 }

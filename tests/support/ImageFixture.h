@@ -3,7 +3,9 @@
 #include "image/Records.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -40,6 +42,25 @@ struct ImageFixture {
 
     /// A typical image: 3 satellites, 6 transponders, 10 channels (7 TV), 3 providers, 9 groups.
     static ImageFixture typical();
+    /// The channel list's image: satellites "Ost" (19,2 E) and "West" (5,0 W) with two transponders each,
+    /// providers "A", "B", "C", eight TV then four radio channels (service IDs 100..111) of mixed types,
+    /// tuners, transponders and providers, and no groups.
+    static ImageFixture mixedChannels();
     /// The largest image: 20000 channels, 2645 transponders, 463 providers, 154 satellites.
     static ImageFixture full();
 };
+
+namespace image {
+struct SettingsImage;
+}
+
+using ImagePtr = std::unique_ptr<image::SettingsImage>;
+
+/// The fixture's image as the editor loads it; a fixture that does not load ends the test run.
+ImagePtr loadFixture(const ImageFixture& fixture);
+/// The image's file bytes; an image that does not serialise ends the test run.
+QByteArray imageBytes(const image::SettingsImage& img);
+/// The entries of favourite group g (0-based) as the record lists them.
+QList<int> groupEntries(const image::SettingsImage& img, int g);
+/// The service IDs of the channels in table order.
+QList<int> serviceIds(const image::SettingsImage& img);
