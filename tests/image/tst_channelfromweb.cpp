@@ -16,22 +16,6 @@ using namespace image;
 
 namespace {
 
-using ImagePtr = std::unique_ptr<SettingsImage>;
-
-ImagePtr load(const ImageFixture& fixture) {
-    auto img = std::make_unique<SettingsImage>();
-    if (const ImageError error = parseImage(fixture.build(), *img))
-        qFatal("fixture does not load: %s", qPrintable(error.message));
-    return img;
-}
-
-QByteArray bytesOf(const SettingsImage& img) {
-    QByteArray out;
-    if (const ImageError error = serializeImage(img, out))
-        qFatal("image does not serialize: %s", qPrintable(error.message));
-    return out;
-}
-
 /// 3 TV and 2 radio channels on three transponders of two satellites, two providers, three groups.
 ImageFixture baseFixture() {
     ImageFixture f;
@@ -176,7 +160,7 @@ void TstChannelFromWeb::recordBytes_data() {
 void TstChannelFromWeb::recordBytes() {
     QFETCH(QString, name);
     QFETCH(QByteArray, nameBytes);
-    const ImagePtr img = load(baseFixture());
+    const ImagePtr img = loadFixture(baseFixture());
     const std::optional<TChannelRecord> record = ChannelFromWebRow(
         row(QStringLiteral("28006"), name, QStringLiteral("R"), QStringLiteral("N3")), 1, 3, true, *img);
     QVERIFY(record);
@@ -185,7 +169,7 @@ void TstChannelFromWeb::recordBytes() {
 }
 
 void TstChannelFromWeb::recordRefusesIndexesOutsideTheTables() {
-    const ImagePtr img = load(baseFixture());
+    const ImagePtr img = loadFixture(baseFixture());
     const WebChannelRow good = row(QStringLiteral("7"), QStringLiteral("X"), QStringLiteral("TV"));
     QVERIFY(ChannelFromWebRow(good, 0, 1, false, *img));
     QVERIFY(ChannelFromWebRow(good, 1, 3, false, *img));
@@ -198,7 +182,7 @@ void TstChannelFromWeb::recordRefusesIndexesOutsideTheTables() {
 }
 
 void TstChannelFromWeb::insertsAtTheEndOfEachPart() {
-    const ImagePtr img = load(baseFixture());
+    const ImagePtr img = loadFixture(baseFixture());
     RebuildCounter counter;
     const std::vector<WebChannelRow> rows = {
         row(QStringLiteral("500"), QStringLiteral("Neu TV"), QStringLiteral("TV")),
@@ -223,7 +207,7 @@ void TstChannelFromWeb::insertsAtTheEndOfEachPart() {
     // Entries name channel number - 1: those of the radio part move up by the two TV channels.
     expected.favGroups[0] = ImageFixture::favGroup(QStringLiteral("G1"), {0, 5, 6});
     expected.favGroups[8] = ImageFixture::favGroup(QStringLiteral("G9"), {6, 1});
-    QCOMPARE(bytesOf(*img), expected.build());
+    QCOMPARE(imageBytes(*img), expected.build());
 }
 
 void TstChannelFromWeb::refusalsChangeNothing_data() {
@@ -268,15 +252,15 @@ void TstChannelFromWeb::refusalsChangeNothing() {
     QFETCH(int, provider);
     QFETCH(int, matched);
     QFETCH(QString, error);
-    const ImagePtr img = load(baseFixture());
-    const QByteArray before = bytesOf(*img);
+    const ImagePtr img = loadFixture(baseFixture());
+    const QByteArray before = imageBytes(*img);
     RebuildCounter counter;
     const WebChannelInsertion result = InsertWebChannels(std::vector<WebChannelRow>(rows.begin(), rows.end()),
                                                          provider, matched, false, *img);
     QCOMPARE(result.error, error);
     QCOMPARE(result.inserted, 0);
     QCOMPARE(counter.rebuilds, 0);
-    QCOMPARE(bytesOf(*img), before);
+    QCOMPARE(imageBytes(*img), before);
     if (error != StaleMatchMessage() && !error.startsWith(QStringLiteral("Der gew")))
         QCOMPARE(CheckWebChannelRows(std::vector<WebChannelRow>(rows.begin(), rows.end()), *img), error);
 }
@@ -287,14 +271,14 @@ void TstChannelFromWeb::fullChannelTable() {
     for (int c = 0; c < 19999; ++c)
         f.channels.push_back(ImageFixture::channel(QStringLiteral("K"), c % 3, 0, c));
     f.tvCount = 15000;
-    const ImagePtr img = load(f);
-    const QByteArray before = bytesOf(*img);
+    const ImagePtr img = loadFixture(f);
+    const QByteArray before = imageBytes(*img);
     const WebChannelRow r = row(QStringLiteral("1"), QStringLiteral("R"), QStringLiteral("R"));
     const WebChannelInsertion refused = InsertWebChannels({r, r}, 0, 1, false, *img);
     QCOMPARE(refused.error,
              QStringLiteral("Kein Platz für 2 weitere Channels: die Liste hat 19999 von höchstens 20000.\r\n"
                             "Es wurde nichts eingefügt."));
-    QCOMPARE(bytesOf(*img), before);
+    QCOMPARE(imageBytes(*img), before);
     const WebChannelInsertion last = InsertWebChannels({r}, 0, 1, false, *img);
     QCOMPARE(last.error, QString());
     QCOMPARE(last.inserted, 1);
@@ -310,7 +294,7 @@ void TstChannelFromWeb::insertedMessage() {
 
 void TstChannelFromWeb::addProvider() {
     ImageFixture f = baseFixture();
-    const ImagePtr img = load(f);
+    const ImagePtr img = loadFixture(f);
     QCOMPARE(AddProvider(QStringLiteral(u"Sky Deutschland – Premium"), *img), std::optional<int>(2));
     QCOMPARE(img->ProviderCount, 3);
     // The list shows what the record holds, so a later exact lookup by name finds it.
@@ -321,11 +305,11 @@ void TstChannelFromWeb::addProvider() {
     f.providerBlocks.clear();
     for (int p = 0; p < 463; ++p)
         f.providerBlocks.push_back(ImageFixture::provider(QStringLiteral("P%1").arg(p)));
-    const ImagePtr full = load(f);
+    const ImagePtr full = loadFixture(f);
     QCOMPARE(full->ProviderCount, 463);
-    const QByteArray before = bytesOf(*full);
+    const QByteArray before = imageBytes(*full);
     QCOMPARE(AddProvider(QStringLiteral("Neu"), *full), std::nullopt);
-    QCOMPARE(bytesOf(*full), before);
+    QCOMPARE(imageBytes(*full), before);
     QCOMPARE(full->ProviderCount, 463);
     QCOMPARE(providerTableFullMessage(),
              QStringLiteral("Die Providerliste ist voll (463 Provider).\r\nEs wurde nichts eingefügt."));

@@ -17,7 +17,7 @@ using namespace image::layout;
 namespace {
 
 /// Serialised typical image whose nine groups differ in name, members and reserved bytes.
-std::unique_ptr<SettingsImage> nineGroups() {
+ImagePtr nineGroups() {
     ImageFixture f = ImageFixture::typical();
     f.favGroups.clear();
     for (int g = 1; g <= kFavGroupCount; ++g) {
@@ -28,17 +28,7 @@ std::unique_ptr<SettingsImage> nineGroups() {
         f.favGroups.back().Reserved819 = static_cast<Byte>(0x20 + g);
         f.favGroups.back().Entries[399] = static_cast<std::uint16_t>(0xAB00 + g); // beyond the members
     }
-    auto img = std::make_unique<SettingsImage>();
-    if (parseImage(f.build(), *img))
-        qFatal("fixture does not load");
-    return img;
-}
-
-QByteArray bytesOf(const SettingsImage& img) {
-    QByteArray out;
-    if (serializeImage(img, out))
-        qFatal("image does not serialise");
-    return out;
+    return loadFixture(f);
 }
 
 QByteArray groupBytes(const QByteArray& file, int g) {
@@ -75,11 +65,11 @@ void tst_FavGroupMove::move() {
     QFETCH(int, t);
     QFETCH(QList<int>, order);
     const auto img = nineGroups();
-    const QByteArray before = bytesOf(*img);
+    const QByteArray before = imageBytes(*img);
 
     QCOMPARE(MoveFavGroup(s, t, *img), !order.isEmpty());
 
-    const QByteArray after = bytesOf(*img);
+    const QByteArray after = imageBytes(*img);
     if (order.isEmpty()) {
         QCOMPARE(after, before);
         return;

@@ -22,15 +22,6 @@ using namespace image;
 
 namespace {
 
-using ImagePtr = std::unique_ptr<SettingsImage>;
-
-ImagePtr load(const ImageFixture& fixture) {
-    auto img = std::make_unique<SettingsImage>();
-    if (const ImageError error = parseImage(fixture.build(), *img))
-        qFatal("fixture does not load: %s", qPrintable(error.message));
-    return img;
-}
-
 /// Five satellites "S0".."S4"; satellite s has perSatellite[s] transponders with frequencies unique in the
 /// image, listed in tableOrder (indexes into the satellite-ordered list; empty: ordered); two channels
 /// per transponder; two favourite groups spread over them.
@@ -147,7 +138,7 @@ void TstSatelliteOps::moveSatellite_everyPairKeepsIdentity() {
             if (from == to)
                 continue;
             const QByteArray pair = QStringLiteral("from %1 to %2").arg(from).arg(to).toLatin1();
-            const ImagePtr img = load(fixture);
+            const ImagePtr img = loadFixture(fixture);
             const Identity before = Identity::of(*img);
             const auto channels = img->Channels;
             const auto groups = img->FavGroups;
@@ -188,7 +179,7 @@ void TstSatelliteOps::moveSatellite_everyPairKeepsIdentity() {
 
 void TstSatelliteOps::moveSatellite_unorderedTableBecomesOrdered() {
     // Satellite-ordered list: S0 10700 10800 10900, S2 11000 11100, S4 11200..11500; stored scrambled.
-    const ImagePtr img = load(satelliteFixture({3, 0, 2, 0, 4}, {5, 0, 3, 8, 1, 6, 2, 4, 7}));
+    const ImagePtr img = loadFixture(satelliteFixture({3, 0, 2, 0, 4}, {5, 0, 3, 8, 1, 6, 2, 4, 7}));
     const Identity before = Identity::of(*img);
     QVERIFY(MoveSatellite(4, 1, *img));
     QVERIFY(Identity::of(*img) == before);
@@ -210,7 +201,7 @@ void TstSatelliteOps::moveSatellite_refused_data() {
 void TstSatelliteOps::moveSatellite_refused() {
     QFETCH(int, from);
     QFETCH(int, to);
-    const ImagePtr img = load(satelliteFixture());
+    const ImagePtr img = loadFixture(satelliteFixture());
     const auto satellites = img->Satellites;
     const auto transponders = img->Transponders;
     QVERIFY(!MoveSatellite(from, to, *img));
@@ -236,7 +227,7 @@ void TstSatelliteOps::insertTransponder_positions() {
     QFETCH(int, satellite);
     QFETCH(int, frequency);
     QFETCH(int, position);
-    const ImagePtr img = load(satelliteFixture());
+    const ImagePtr img = loadFixture(satelliteFixture());
     const Identity before = Identity::of(*img);
     const int count = img->Satellites[satellite + 1].NumTransponders;
     TTransponderRecord record = ImageFixture::transponder(satellite, frequency, 1, 22000);
@@ -282,7 +273,7 @@ void TstSatelliteOps::insertTransponder_refused() {
     QFETCH(bool, allZero);
     QFETCH(int, result);
     QFETCH(QString, message);
-    const ImagePtr img = load(satelliteFixture());
+    const ImagePtr img = loadFixture(satelliteFixture());
     for (int t = img->TransponderCount + 1; t <= transponders; ++t)
         img->Transponders[t] = ImageFixture::transponder(4, 12000 + t);
     img->TransponderCount = transponders;
@@ -318,7 +309,7 @@ void TstSatelliteOps::deleteSatellite() {
     QFETCH(QStringList, names);
     QFETCH(QList<int>, frequencies);
     QFETCH(bool, countsRecordAgreed);
-    const ImagePtr img = load(satelliteFixture());
+    const ImagePtr img = loadFixture(satelliteFixture());
     if (!countsRecordAgreed)
         img->ImageCounts.NumSatellites = 9;
     Identity expect = Identity::of(*img);
@@ -342,7 +333,7 @@ void TstSatelliteOps::deleteSatellite() {
 
 void TstSatelliteOps::deleteSatellite_scatteredTransponders() {
     // A damaged table: S2's two transponders stand apart, between those of S0 and S4.
-    const ImagePtr img = load(satelliteFixture({3, 0, 2, 0, 4}, {0, 3, 1, 5, 4, 2}));
+    const ImagePtr img = loadFixture(satelliteFixture({3, 0, 2, 0, 4}, {0, 3, 1, 5, 4, 2}));
     QCOMPARE(DeleteSatellite(2, *img), 2);
     QCOMPARE(frequencies(*img), (QList<int>{10700, 10800, 11200, 10900, 11300, 11400, 11500}));
     for (int t = 1; t <= img->TransponderCount; ++t)
@@ -370,7 +361,7 @@ void TstSatelliteOps::deleteTransponder_after153KeepsTableLoadable() {
         f.channels.push_back(ImageFixture::channel(QStringLiteral("K%1").arg(t), t, 0, 500 + t));
     f.tvCount = 5;
     f.favGroups = {ImageFixture::favGroup(QStringLiteral("G"), {0, 4})};
-    const ImagePtr img = load(f);
+    const ImagePtr img = loadFixture(f);
     QCOMPARE(img->TransponderCount, 5);
     Identity expect = Identity::of(*img);
     expect.channels.erase(501);
@@ -403,7 +394,7 @@ void TstSatelliteOps::save_refusesTablesThatLoadBackDifferently_data() {
 void TstSatelliteOps::save_refusesTablesThatLoadBackDifferently() {
     QFETCH(int, damage);
     QFETCH(QString, cause);
-    const ImagePtr img = load(ImageFixture::typical());
+    const ImagePtr img = loadFixture(ImageFixture::typical());
     switch (damage) {
     case 0:
         for (int t = 7; t <= 2646; ++t)

@@ -17,15 +17,6 @@ using namespace image;
 
 namespace {
 
-using ImagePtr = std::unique_ptr<SettingsImage>;
-
-ImagePtr load(const ImageFixture& fixture) {
-    auto img = std::make_unique<SettingsImage>();
-    if (const ImageError error = parseImage(fixture.build(), *img))
-        qFatal("fixture does not load: %s", qPrintable(error.message));
-    return img;
-}
-
 /// tv + radio channels with ServiceId 1000 + their 0-based index, spread over four transponders of two
 /// satellites; groups hold entries (channel number - 1).
 ImageFixture channelFixture(int tv, int radio, const std::vector<std::vector<int>>& groups = {}) {
@@ -51,20 +42,6 @@ ImageFixture typicalFixture() {
     for (auto& sat : f.satelliteSlots)
         sat.NumTransponders = 2;
     return f;
-}
-
-QList<int> entries(const SettingsImage& img, int g) {
-    QList<int> out;
-    for (int i = 0; i < img.FavGroups[g].NumMembers; ++i)
-        out << img.FavGroups[g].Entries[static_cast<std::size_t>(i)];
-    return out;
-}
-
-QList<int> serviceIds(const SettingsImage& img) {
-    QList<int> out;
-    for (int c = 1; c <= img.ChannelCount; ++c)
-        out << img.Channels[c].ServiceId;
-    return out;
 }
 
 std::vector<int> toStd(const QList<int>& list) {
@@ -176,7 +153,7 @@ void TstTableOps::setChannelCounts() {
     QFETCH(int, tv);
     QFETCH(int, radio);
     QFETCH(bool, accepted);
-    const ImagePtr img = load(channelFixture(3, 2));
+    const ImagePtr img = loadFixture(channelFixture(3, 2));
     const TChannelCounts before = img->ImageCounts;
     RecordingObserver observer;
 
@@ -229,14 +206,14 @@ void TstTableOps::insertChannel() {
     QFETCH(int, providerIndex);
     QFETCH(bool, accepted);
     QFETCH(QList<int>, groupAfter);
-    const ImagePtr img = load(channelFixture(30, 20, {{0, 29, 39}}));
+    const ImagePtr img = loadFixture(channelFixture(30, 20, {{0, 29, 39}}));
     const auto before = std::make_unique<SettingsImage>(*img);
     RecordingObserver observer;
     const TChannelRecord record = newChannel(7, transponderIndex, providerIndex);
 
     QCOMPARE(InsertChannel(position, record, isTv, true, *img), accepted);
     QVERIFY_IMAGE_INVARIANTS(*img);
-    QCOMPARE(entries(*img, 1), groupAfter);
+    QCOMPARE(groupEntries(*img, 1), groupAfter);
     // The view is rebuilt when asked, also after a refusal (earlier insertions of a batch show).
     QCOMPARE(observer.rebuilds, 1);
 
@@ -255,7 +232,7 @@ void TstTableOps::insertChannel() {
 }
 
 void TstTableOps::insertChannel_refusedWhenTableFull() {
-    const ImagePtr img = load(ImageFixture::full());
+    const ImagePtr img = loadFixture(ImageFixture::full());
     QCOMPARE(img->ChannelCount, layout::kMaxChannels);
     const auto before = std::make_unique<SettingsImage>(*img);
 
@@ -273,11 +250,11 @@ void TstTableOps::insertChannel_refusedWhenTableFull() {
 // A group read from a damaged file may hold entries past the last channel: they must go on naming none,
 // neither wrapping round to channel 1 nor coming to name the new last channel.
 void TstTableOps::insertChannel_damagedEntriesNameNoChannel() {
-    const ImagePtr img = load(channelFixture(3, 2, {{0xFFFF, 5, 4}}));
+    const ImagePtr img = loadFixture(channelFixture(3, 2, {{0xFFFF, 5, 4}}));
     QVERIFY(InsertChannel(6, newChannel(7), false, false, *img));
-    QCOMPARE(entries(*img, 1), (QList<int>{0xFFFF, 6, 4}));
+    QCOMPARE(groupEntries(*img, 1), (QList<int>{0xFFFF, 6, 4}));
     QVERIFY(DeleteChannel(1, *img));
-    QCOMPARE(entries(*img, 1), (QList<int>{0xFFFF - 1, 5, 3}));
+    QCOMPARE(groupEntries(*img, 1), (QList<int>{0xFFFF - 1, 5, 3}));
     QCOMPARE(img->ChannelCount, 5);
 }
 
@@ -309,13 +286,14 @@ void TstTableOps::deleteChannel() {
     QFETCH(QList<int>, groupAfter);
     QFETCH(int, tvAfter);
     QFETCH(int, radioAfter);
-    const ImagePtr img = load(channelFixture(12, 8, {{}, {}, {}, {}, {}, {}, {}, {}, toStd(groupBefore)}));
+    const ImagePtr img =
+        loadFixture(channelFixture(12, 8, {{}, {}, {}, {}, {}, {}, {}, {}, toStd(groupBefore)}));
     const auto before = std::make_unique<SettingsImage>(*img);
 
     const bool accepted = DeleteChannel(channel, *img);
     QCOMPARE(accepted, channel >= 1 && channel <= 20);
     QVERIFY_IMAGE_INVARIANTS(*img);
-    QCOMPARE(entries(*img, 9), groupAfter);
+    QCOMPARE(groupEntries(*img, 9), groupAfter);
     QCOMPARE(int(img->FavGroups[9].NumMembersCopy), groupAfter.size());
     QCOMPARE(img->TvCount, tvAfter);
     QCOMPARE(img->RadioCount, radioAfter);
@@ -360,7 +338,7 @@ void TstTableOps::favMembership() {
     QFETCH(bool, changed);
     QFETCH(QList<int>, groupAfter);
     QFETCH(QStringList, messages);
-    const ImagePtr img = load(channelFixture(6, 4, {{}, {4, 1, 8}}));
+    const ImagePtr img = loadFixture(channelFixture(6, 4, {{}, {4, 1, 8}}));
     const auto before = std::make_unique<SettingsImage>(*img);
     ScriptedModals modals;
 
@@ -374,7 +352,7 @@ void TstTableOps::favMembership() {
     }
     QCOMPARE(IsInFavGroup(channel, group, *img), add);
     QCOMPARE(wasMember, !add);
-    QCOMPARE(entries(*img, group), groupAfter);
+    QCOMPARE(groupEntries(*img, group), groupAfter);
     // Every other group stays as it was.
     for (int g = 1; g <= 9; ++g) {
         if (g != group)
@@ -386,7 +364,7 @@ void TstTableOps::favMembership_limitOf255Members() {
     std::vector<int> members;
     for (int i = 0; i < 254; ++i)
         members.push_back(i);
-    const ImagePtr img = load(channelFixture(200, 100, {members}));
+    const ImagePtr img = loadFixture(channelFixture(200, 100, {members}));
     ScriptedModals modals;
 
     QVERIFY(SetFavMembership(260, 1, true, *img));
@@ -427,10 +405,10 @@ void TstTableOps::moveChannel() {
     QFETCH(int, to);
     QFETCH(QList<int>, groupBefore);
     QFETCH(QList<int>, groupAfter);
-    const ImagePtr img = load(channelFixture(8, 4, {toStd(groupBefore)}));
+    const ImagePtr img = loadFixture(channelFixture(8, 4, {toStd(groupBefore)}));
     const auto named = [&] {
         QList<int> ids;
-        for (const int e : entries(*img, 1))
+        for (const int e : groupEntries(*img, 1))
             ids << img->Channels[e + 1].ServiceId;
         return ids;
     };
@@ -438,7 +416,7 @@ void TstTableOps::moveChannel() {
 
     slideChannel(*img, from, to);
     QVERIFY_IMAGE_INVARIANTS(*img);
-    QCOMPARE(entries(*img, 1), groupAfter);
+    QCOMPARE(groupEntries(*img, 1), groupAfter);
     QCOMPARE(named(), idsBefore);
     QCOMPARE(img->Channels[to].ServiceId, std::uint16_t(1000 + from - 1));
 }
@@ -459,7 +437,7 @@ void TstTableOps::moveFavEntries_refusesOutOfRange() {
     QFETCH(int, group);
     QFETCH(int, channel);
     QFETCH(int, distance);
-    const ImagePtr img = load(channelFixture(8, 4, {{0, 11}}));
+    const ImagePtr img = loadFixture(channelFixture(8, 4, {{0, 11}}));
     const auto before = std::make_unique<SettingsImage>(*img);
     QVERIFY(!MoveFavEntries(group, channel, distance, *img));
     QVERIFY(sameImage(*img, *before));
@@ -503,7 +481,7 @@ void TstTableOps::deleteTransponder() {
     QFETCH(QList<int>, group9After);
     QFETCH(int, tvAfter);
     QFETCH(QList<int>, numTranspondersAfter);
-    const ImagePtr img = load(typicalFixture());
+    const ImagePtr img = loadFixture(typicalFixture());
     // Which transponder each channel sits on, by frequency, before the deletion.
     QHash<int, int> frequencyOf;
     for (int c = 1; c <= img->ChannelCount; ++c)
@@ -520,8 +498,8 @@ void TstTableOps::deleteTransponder() {
     for (int c = 1; c <= img->ChannelCount; ++c)
         QCOMPARE(TransponderFrequency(*img, img->Channels[c].TransponderIndex + 1),
                  frequencyOf[img->Channels[c].ServiceId]);
-    QCOMPARE(entries(*img, 1), group1After);
-    QCOMPARE(entries(*img, 9), group9After);
+    QCOMPARE(groupEntries(*img, 1), group1After);
+    QCOMPARE(groupEntries(*img, 9), group9After);
     QCOMPARE(img->TvCount, tvAfter);
     QList<int> numTransponders;
     for (int s = 1; s <= img->SatelliteCount; ++s)
@@ -533,7 +511,7 @@ void TstTableOps::deleteTransponder_carryingEveryChannel() {
     ImageFixture f = channelFixture(6, 3, {{0, 8}, {4}});
     for (auto& ch : f.channels)
         ch.TransponderIndex = 2;
-    const ImagePtr img = load(f);
+    const ImagePtr img = loadFixture(f);
     RecordingObserver observer;
 
     QVERIFY(DeleteTransponder(2, *img));
@@ -542,8 +520,8 @@ void TstTableOps::deleteTransponder_carryingEveryChannel() {
     QCOMPARE(img->TvCount, 0);
     QCOMPARE(img->RadioCount, 0);
     QCOMPARE(int(img->ImageCounts.NumChannels), 0);
-    QCOMPARE(entries(*img, 1), QList<int>{});
-    QCOMPARE(entries(*img, 2), QList<int>{});
+    QCOMPARE(groupEntries(*img, 1), QList<int>{});
+    QCOMPARE(groupEntries(*img, 2), QList<int>{});
     QCOMPARE(img->TransponderCount, 3);
     QCOMPARE(img->Channels[1], TChannelRecord{});
     // One pass, one report of the counts.
@@ -582,7 +560,7 @@ void TstTableOps::findSatelliteTransponders() {
     f.transponders.clear();
     for (const int s : satelliteOfTransponder)
         f.transponders.push_back(ImageFixture::transponder(s, 11000 + int(f.transponders.size())));
-    const ImagePtr img = load(f);
+    const ImagePtr img = loadFixture(f);
 
     const SatelliteTransponders found = FindSatelliteTransponders(satellite, *img);
     QCOMPARE(found.first, first);
@@ -612,7 +590,7 @@ void TstTableOps::satelliteDeletion_touchesOnlyLaterSatellites() {
     f.satelliteSlots[2].SatelliteNumber = 2;
     for (int t = 2; t < 4; ++t)
         f.transponders[static_cast<std::size_t>(t)].SatelliteIndex = 2;
-    const ImagePtr img = load(f);
+    const ImagePtr img = loadFixture(f);
 
     // The satellite deletion's use of the tables: its transponders go, the later ones move down a satellite.
     const SatelliteTransponders found = FindSatelliteTransponders(satellite, *img);
@@ -643,7 +621,7 @@ void TstTableOps::countTransponderChannels_data() {
 void TstTableOps::countTransponderChannels() {
     QFETCH(int, transponder);
     QFETCH(int, count);
-    const ImagePtr img = load(typicalFixture());
+    const ImagePtr img = loadFixture(typicalFixture());
     QCOMPARE(CountTransponderChannels(transponder, *img), count);
 }
 
@@ -692,7 +670,7 @@ void TstTableOps::randomSequence_followsChannelIdentity() {
         }
         f.favGroups.push_back(ImageFixture::favGroup(QStringLiteral("G%1").arg(g), members));
     }
-    const ImagePtr img = load(f);
+    const ImagePtr img = loadFixture(f);
     ScriptedModals modals;
     RecordingObserver observer;
 
@@ -775,7 +753,7 @@ void TstTableOps::randomSequence_followsChannelIdentity() {
         }
         for (int g = 1; g <= 9; ++g) {
             QList<int> named;
-            for (const int e : entries(*img, g))
+            for (const int e : groupEntries(*img, g))
                 named << img->Channels[e + 1].ServiceId;
             QVERIFY2(sameList(named, model.groups[g - 1]), context.constData());
         }

@@ -15,15 +15,6 @@ using namespace image;
 
 namespace {
 
-using ImagePtr = std::unique_ptr<SettingsImage>;
-
-ImagePtr load(const ImageFixture& fixture) {
-    auto img = std::make_unique<SettingsImage>();
-    if (const ImageError error = parseImage(fixture.build(), *img))
-        qFatal("fixture does not load: %s", qPrintable(error.message));
-    return img;
-}
-
 TSatelliteRecord sat(int number, int position, bool east = true, int lofLow = 9750) {
     TSatelliteRecord s = ImageFixture::satellite(number, QStringLiteral("Sat %1").arg(number), position);
     s.EastWest = east ? 0x45 : 0x57;
@@ -208,7 +199,7 @@ void TstTransponderMatch::search() {
     QFETCH(bool, polMismatch);
     QFETCH(int, satellite);
     QFETCH(QString, nearList);
-    const ImagePtr img = load(searchFixture());
+    const ImagePtr img = loadFixture(searchFixture());
     const TransponderSearchResult r = FindWebTransponder(*img, key(position, frequency, pol, tolerance));
     QCOMPARE(r.matchedTransponder, matched);
     QCOMPARE(r.found(), matched != 0);
@@ -225,7 +216,7 @@ void TstTransponderMatch::toleranceWindow() {
         fixture.satelliteSlots = {sat(0, 192)};
         fixture.satelliteSlots[0].NumTransponders = 1;
         fixture.transponders = {ImageFixture::transponder(0, f, H)};
-        const ImagePtr img = load(fixture);
+        const ImagePtr img = loadFixture(fixture);
         for (int tolerance = 0; tolerance <= 5; ++tolerance) {
             const bool within = std::abs(f - 11778) <= tolerance;
             const TransponderSearchResult r = FindWebTransponder(
@@ -236,7 +227,7 @@ void TstTransponderMatch::toleranceWindow() {
 }
 
 void TstTransponderMatch::damagedSatelliteIndexIsPassedBy() {
-    ImagePtr img = load(searchFixture());
+    ImagePtr img = loadFixture(searchFixture());
     for (int t = 1; t <= 5; ++t)
         img->Transponders[t].SatelliteIndex =
             t == 4 ? 7 : 200; // 8 is past SatelliteCount, 201 past the table
@@ -252,7 +243,7 @@ void TstTransponderMatch::noTransponders() {
     fixture.transponders.clear();
     for (auto& s : fixture.satelliteSlots)
         s.NumTransponders = 0;
-    const ImagePtr img = load(fixture);
+    const ImagePtr img = loadFixture(fixture);
     const TransponderSearchResult r =
         FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 5));
     QVERIFY(!r.found());
@@ -262,7 +253,7 @@ void TstTransponderMatch::noTransponders() {
 }
 
 void TstTransponderMatch::messages() {
-    const ImagePtr img = load(searchFixture());
+    const ImagePtr img = loadFixture(searchFixture());
     const QString near =
         FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("V"), 2)).nearList;
     QCOMPARE(PolarisationMismatchMessage(near),
@@ -291,7 +282,7 @@ void TstTransponderMatch::messages() {
 void TstTransponderMatch::staleMatch() {
     const WebTransponderKey k = key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 1);
     {
-        const ImagePtr img = load(searchFixture());
+        const ImagePtr img = loadFixture(searchFixture());
         QCOMPARE(FindWebTransponder(*img, k).matchedTransponder, 4);
         QVERIFY(MatchedTransponderHolds(*img, k, 4));
         QVERIFY(!MatchedTransponderHolds(*img, k, 5));
@@ -302,21 +293,21 @@ void TstTransponderMatch::staleMatch() {
     }
     {
         // A transponder deleted in front of it: number 4 now names the record behind.
-        const ImagePtr img = load(searchFixture());
+        const ImagePtr img = loadFixture(searchFixture());
         QVERIFY(DeleteTransponder(0, *img));
         QVERIFY(!MatchedTransponderHolds(*img, k, 4));
         QVERIFY(MatchedTransponderHolds(*img, k, 3));
     }
     {
         // The matched transponder itself deleted: nothing holds.
-        const ImagePtr img = load(searchFixture());
+        const ImagePtr img = loadFixture(searchFixture());
         QVERIFY(DeleteTransponder(3, *img));
         QVERIFY(!MatchedTransponderHolds(*img, k, 4));
         QVERIFY(!MatchedTransponderHolds(*img, k, 3));
     }
     {
         // A transponder created in front of it: the match moved up to number 5.
-        const ImagePtr img = load(searchFixture());
+        const ImagePtr img = loadFixture(searchFixture());
         int position = 0;
         QCOMPARE(InsertTransponder(ImageFixture::transponder(1, 11000), *img, &position),
                  TransponderInsertion::Inserted);
@@ -326,14 +317,14 @@ void TstTransponderMatch::staleMatch() {
     }
     {
         // Its satellite moved to the front of the list: its transponders now stand first.
-        const ImagePtr img = load(searchFixture());
+        const ImagePtr img = loadFixture(searchFixture());
         QVERIFY(MoveSatellite(1, 0, *img));
         QVERIFY(!MatchedTransponderHolds(*img, k, 4));
         QVERIFY(MatchedTransponderHolds(*img, k, 1));
     }
     {
         // Its satellite's position changed.
-        const ImagePtr img = load(searchFixture());
+        const ImagePtr img = loadFixture(searchFixture());
         img->Satellites[2].OrbitalPosition = 160;
         QVERIFY(!MatchedTransponderHolds(*img, k, 4));
     }
@@ -356,7 +347,7 @@ void TstTransponderMatch::comparisonRows() {
     for (int g = 2; g < 9; ++g)
         f.favGroups.push_back(ImageFixture::favGroup(QStringLiteral("G"),
                                                      g == 8 ? std::vector<int>{1, 4} : std::vector<int>{}));
-    ImagePtr img = load(f);
+    ImagePtr img = loadFixture(f);
     img->Channels[6].TransponderIndex = 4000; // damaged: names no transponder
 
     QCOMPARE(ChannelsOnTransponder(*img, 4), (std::vector<int>{1, 2, 3, 5}));
