@@ -3,6 +3,7 @@
 // a QTableWidget with the same 20000 x 23 texts and check states. The heap each side holds afterwards is
 // reported as a counter.
 #include "ImageFixture.h"
+#include "WidgetBench.h"
 
 #include "app/MainWindow.h"
 #include "app/RadioGroup.h"
@@ -14,15 +15,10 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <memory>
 #include <vector>
 
 namespace {
-
-long heapInUse() {
-    return static_cast<long>(mallinfo2().uordblks);
-}
 
 bool loadFullImage() {
     static bool loaded = false;
@@ -103,13 +99,5 @@ BENCHMARK(ChannelListRebuild)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(TableWidgetFill)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    // Offscreen: the benchmark needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

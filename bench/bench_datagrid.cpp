@@ -2,6 +2,8 @@
 // update bracket, then sorting it by a click on a text and on a number header (repaint included), beside
 // QTableWidget filled with the same items and sorted by a click on its header. A fill without the bracket
 // must stay linear in the rows. The heap each side takes is reported as a counter.
+#include "WidgetBench.h"
+
 #include "grid/DgColumnClasses.h"
 #include "grid/DgColumnParts.h"
 #include "grid/DgColumns.h"
@@ -12,7 +14,6 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -21,10 +22,6 @@ constexpr int kTexts = 13;
 constexpr int kChecks = 9;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-
-long heapInUse() {
-    return static_cast<long>(mallinfo2().uordblks);
-}
 
 QString text(int col, int row) {
     // Not in row order, so that a sort moves rows.
@@ -180,13 +177,5 @@ BENCHMARK(TableSortClick)->Arg(1)->Arg(0)->Iterations(1)->Unit(benchmark::kMilli
 BENCHMARK(DataGridFill)->Args({5000, 0})->Args({20000, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    // Offscreen: the benchmark needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

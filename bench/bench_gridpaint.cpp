@@ -1,6 +1,8 @@
 // Painting one 800 x 600 grid viewport offscreen for a grid of 23 columns with 20000 rows and with 100
 // rows, beside QTableView over QStandardItemModel with the same columns and texts; then scrolling each by a
 // page and repainting what the scroll uncovered. The grid's paint must not grow with its rows.
+#include "WidgetBench.h"
+
 #include "grid/DgColumnClasses.h"
 #include "grid/DgColumnParts.h"
 #include "grid/DgColumns.h"
@@ -125,13 +127,5 @@ BENCHMARK(GridScrollPage)->Arg(20000)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TableScrollPage)->Arg(20000)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    // Offscreen: the benchmark needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
