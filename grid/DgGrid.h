@@ -158,6 +158,9 @@ private:
     /// The scroll range and Position (the shown rows above TopRow) without moving the picture; when every
     /// row fits, the page starts at the first shown row.
     void SettleScroll(int Position);
+    /// Rows from First on were appended to the store: they are the last added and shown ones, and when
+    /// NoneShown was true before, the first shown ones at the top as well.
+    void NoteAppendedRows(int First, bool NoneShown);
     /// The vertical position without scrolling the picture.
     void SetVertPositionQuiet(int Position);
     /// A row whose selection was deleted: the first shown row at or after Index, else the last shown one.

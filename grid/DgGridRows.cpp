@@ -159,13 +159,7 @@ int TDataGrid::AddRow(int Count) {
                 if (const QString& value = Columns()->ColumnItem(col)->DefaultValue(); !value.isEmpty())
                     SetCellText(col, row, value);
     }
-    if (noneShown) {
-        m_firstShownRow = first;
-        m_topRow = first;
-        SetVertPositionQuiet(0);
-    }
-    m_lastAddedRow = RowCount() - 1;
-    m_lastShownRow = m_lastAddedRow;
+    NoteAppendedRows(first, noneShown);
     if (UpdateCount() == 0) {
         if (noneShown)
             RefreshArea(TGridArea::Cells);
@@ -179,19 +173,23 @@ int TDataGrid::AddRow(int Count) {
     return m_lastAddedRow;
 }
 
+void TDataGrid::NoteAppendedRows(int First, bool NoneShown) {
+    if (NoneShown) {
+        m_firstShownRow = First;
+        m_topRow = First;
+        SetVertPositionQuiet(0);
+    }
+    m_lastAddedRow = RowCount() - 1;
+    m_lastShownRow = m_lastAddedRow;
+}
+
 void TDataGrid::AppendRows(int Count) {
     if (Count < 1)
         return;
     const int first = RowCount();
     const bool noneShown = GetVisibleRowCount() == 0;
     m_cells->AddRows(Count);
-    if (noneShown) {
-        m_firstShownRow = first;
-        m_topRow = first;
-        SetVertPositionQuiet(0);
-    }
-    m_lastAddedRow = RowCount() - 1;
-    m_lastShownRow = m_lastAddedRow;
+    NoteAppendedRows(first, noneShown);
     Invalidate();
     PlaceInplaceEdit();
     UpdateVertScrollBar();
