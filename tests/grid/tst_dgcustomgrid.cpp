@@ -25,30 +25,8 @@ using CO = TColumnOption;
 constexpr int kHeader = 18;
 constexpr int kRow = 16;
 
-/// A shown, active window with the grid (no border, 300 x 200, columns of Width pixels) and a line edit
-/// after it in the focus chain.
-struct Form {
-    QWidget window;
-    InteractGrid* grid;
-    QLineEdit* other;
-
-    Form(TGridOptions options, int rows, int width = 80, int columns = 3) {
-        window.resize(400, 300);
-        grid = new InteractGrid(&window);
-        grid->SetBorderStyle(TBorderStyle::bsNone);
-        grid->setGeometry(0, 0, 300, 200);
-        for (int i = 0; i < columns; ++i)
-            grid->addText(u"C%1"_s.arg(i), {}, width);
-        grid->SetOptions(options);
-        grid->setRows(rows);
-        other = new QLineEdit(&window);
-        other->setGeometry(0, 250, 100, 20);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
-        grid->recordEvents();
-    }
+struct Form : InteractForm {
+    using InteractForm::InteractForm;
     QWidget* view() const { return grid->viewport(); }
     /// The middle of a cell, for the grid's column widths.
     QPoint cell(int col, int row) const {

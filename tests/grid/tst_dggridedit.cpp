@@ -17,28 +17,8 @@ using CO = TColumnOption;
 
 /// A shown, active window holding the grid (three editable text columns, five rows) and a line edit to
 /// take the focus away.
-struct Form {
-    QWidget window;
-    InteractGrid* grid;
-    QLineEdit* other;
-
-    explicit Form(TGridOptions options = GO::goHeader) {
-        window.resize(400, 300);
-        grid = new InteractGrid(&window);
-        grid->SetBorderStyle(TBorderStyle::bsNone);
-        grid->setGeometry(0, 0, 300, 200);
-        for (int i = 0; i < 3; ++i)
-            grid->addText(u"C%1"_s.arg(i), CO::coEditing);
-        grid->SetOptions(options);
-        grid->setRows(5);
-        other = new QLineEdit(&window);
-        other->setGeometry(0, 250, 100, 20);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
-        grid->recordEvents();
-    }
+struct Form : InteractForm {
+    explicit Form(TGridOptions options = GO::goHeader) : InteractForm(options, 5, 80, 3, CO::coEditing) {}
     TDgCustomEdit* editor() const { return grid->InplaceEditor(); }
 };
 
