@@ -25,16 +25,7 @@ using GO = TGridOption;
 
 /// A 300 x 200 client without border, three 80-pixel columns.
 std::unique_ptr<VectorGrid> makeGrid(TGridOptions options = GO::goHeader, int rows = 0) {
-    auto grid = std::make_unique<VectorGrid>();
-    grid->SetBorderStyle(TBorderStyle::bsNone);
-    grid->resize(300, 200);
-    // Shown, so that size changes reach the grid at once.
-    grid->show();
-    for (int i = 0; i < 3; ++i)
-        grid->addTextColumn(u"C%1"_s.arg(i));
-    grid->SetOptions(options);
-    grid->setRows(rows);
-    return grid;
+    return makeVectorGrid(options, rows);
 }
 
 /// Bar position equals the shown rows above TopRow: the invariant of every vertical scroll.

@@ -46,15 +46,7 @@ using Probes = QList<Probe>;
 
 /// A 300 x 200 client without border or header, three 80-pixel text columns, three rows.
 std::unique_ptr<VectorGrid> makeGrid(TGridOptions options = {}, int rows = 3) {
-    auto grid = std::make_unique<VectorGrid>();
-    grid->SetBorderStyle(TBorderStyle::bsNone);
-    grid->resize(300, 200);
-    grid->show();
-    for (int i = 0; i < 3; ++i)
-        grid->addTextColumn(u"C%1"_s.arg(i));
-    grid->SetOptions(options);
-    grid->setRows(rows);
-    return grid;
+    return makeVectorGrid(options, rows);
 }
 
 QImage shot(VectorGrid& grid) {

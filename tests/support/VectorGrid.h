@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // A grid engine over a plain vector of rows, for the engine's tests and benchmarks: each row has its texts
@@ -196,3 +197,17 @@ private:
 
     int m_shown = 0;
 };
+
+/// A 300 x 200 client without border, three 80-pixel text columns "C0".."C2", the options and rows rows.
+inline std::unique_ptr<VectorGrid> makeVectorGrid(grid::TGridOptions options, int rows) {
+    auto grid = std::make_unique<VectorGrid>();
+    grid->SetBorderStyle(platform::TBorderStyle::bsNone);
+    grid->resize(300, 200);
+    // Shown, so that size changes reach the grid at once.
+    grid->show();
+    for (int i = 0; i < 3; ++i)
+        grid->addTextColumn(QStringLiteral("C%1").arg(i));
+    grid->SetOptions(options);
+    grid->setRows(rows);
+    return grid;
+}
