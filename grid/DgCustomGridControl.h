@@ -396,6 +396,9 @@ protected:
     /// Takes the pending edit and marks the cell as the one being edited. The cell's column, or nullptr when
     /// the cell is being edited already, cannot be edited, or a handler refuses.
     TDgCustomColumn* OpenCellEditing(int ACol, int ARow);
+    /// Takes the pending edit, selects the column's input cell and opens the column's editor on it. The
+    /// editor, or nullptr when the column has none, takes no input, or the grid is read-only.
+    TDgCustomEdit* OpenInputEditing(TDgCustomColumn* Column);
     /// The editor's text finished: caret to the end or, with coEditorAutoSelect, all text selected.
     void PlaceCaret(TDgCustomColumn* Column);
     /// Set while a key the grid already handled is typed into the editor.

@@ -164,26 +164,34 @@ void TDgCustomGridControl::EditCellByKey(int ACol, int ARow, QChar Key) {
     editor->setCursorPosition(static_cast<int>(editor->text().size()));
 }
 
-void TDgCustomGridControl::EditInput(TDgCustomColumn* Column, const QString& Text) {
-    if (!Column || Column->Columns() != Columns())
-        return;
+TDgCustomEdit* TDgCustomGridControl::OpenInputEditing(TDgCustomColumn* Column) {
     const int index = Column->Index();
     SetInputSelected(true);
     SetSelectedColumn(index);
     ApplyEdit();
     EndEditing();
     if (ColumnAt(index) != Column || !(Column->InplaceEdit() || Column->Editor()))
-        return;
+        return nullptr;
     if (!Column->GetColumnFlags().testFlag(TColumnFlag::cfInput) || ReadOnly())
-        return;
+        return nullptr;
     m_inputEditing = true;
     TDgCustomEdit* editor = ChooseEditor(Column, true, -1, -1);
     if (!editor) {
         EndEditing();
-        return;
+        return nullptr;
     }
     m_inputColumn = index;
     Column->SetEditing(true);
+    return editor;
+}
+
+void TDgCustomGridControl::EditInput(TDgCustomColumn* Column, const QString& Text) {
+    if (!Column || Column->Columns() != Columns())
+        return;
+    const int index = Column->Index();
+    TDgCustomEdit* editor = OpenInputEditing(Column);
+    if (!editor)
+        return;
     m_ignoreEditorChange = true;
     {
         QScopedValueRollback<bool> lock(editor->FormatLock, true);
@@ -203,22 +211,9 @@ void TDgCustomGridControl::EditInputByKey(int ACol, QChar Key) {
     TDgCustomColumn* column = ColumnAt(ACol);
     if (!column)
         return;
-    SetInputSelected(true);
-    SetSelectedColumn(ACol);
-    ApplyEdit();
-    EndEditing();
-    if (ColumnAt(ACol) != column || !(column->InplaceEdit() || column->Editor()))
+    TDgCustomEdit* editor = OpenInputEditing(column);
+    if (!editor)
         return;
-    if (!column->GetColumnFlags().testFlag(TColumnFlag::cfInput) || ReadOnly())
-        return;
-    m_inputEditing = true;
-    TDgCustomEdit* editor = ChooseEditor(column, true, -1, -1);
-    if (!editor) {
-        EndEditing();
-        return;
-    }
-    m_inputColumn = ACol;
-    column->SetEditing(true);
     {
         QScopedValueRollback<bool> lock(editor->FormatLock, true);
         column->UpdateEditor();
