@@ -24,6 +24,7 @@
 // storage class implements. Painting lives in DgGridPaint.cpp, geometry and scrolling in DgGridLayout.cpp.
 namespace grid {
 
+class TColumnDisplay;
 class TDgColumns;
 class TDgCustomColumn;
 class TDgCustomEdit;
@@ -278,6 +279,8 @@ public:
     void AutoRowHeight(int Row);
     /// The height a cell's text needs in its column.
     int MeasureCellHeight(int ACol, int ARow);
+    /// The column's display holding the cell's formatted text, ready to measure (it paints nowhere).
+    TColumnDisplay* MeasuringDisplay(int ACol, int ARow);
 
     // ---- invalidation ----
 

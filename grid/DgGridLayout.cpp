@@ -422,28 +422,16 @@ void TDgCustomGridControl::AutoSizeColumn(int ACol, int Kind, int Extra) {
         width = m_styleDisplay->GetHeaderContentWidth(*column);
     }
     if (Kind != 2) {
-        TColumnDisplay* display = column->Display();
-        for (int row = 0, rows = RowCount(); row < rows; ++row) {
-            if (!RowVisible(row))
-                continue;
-            display->ClientRect = TRect(0, 0, column->Width(), RowHeight(row));
-            display->Canvas = nullptr;
-            display->Col = ACol;
-            display->Row = row;
-            QString text = GetCellDisplayText(ACol, row);
-            if (OnApplyCell)
-                OnApplyCell(this, ACol, row, text);
-            FormatCell(ACol, row, GetCellState(ACol, row));
-            display->AsString = text;
-            width = std::max(width, display->GetContentWidth());
-        }
+        for (int row = 0, rows = RowCount(); row < rows; ++row)
+            if (RowVisible(row))
+                width = std::max(width, MeasuringDisplay(ACol, row)->GetContentWidth());
     }
     width += Extra;
     if (width != column->Width())
         column->SetWidth(width);
 }
 
-int TDgCustomGridControl::MeasureCellHeight(int ACol, int ARow) {
+TColumnDisplay* TDgCustomGridControl::MeasuringDisplay(int ACol, int ARow) {
     TDgCustomColumn* column = m_columns->ColumnItem(ACol);
     TColumnDisplay* display = column->Display();
     display->ClientRect = TRect(0, 0, column->Width(), RowHeight(ARow));
@@ -455,8 +443,12 @@ int TDgCustomGridControl::MeasureCellHeight(int ACol, int ARow) {
         OnApplyCell(this, ACol, ARow, text);
     FormatCell(ACol, ARow, GetCellState(ACol, ARow));
     display->AsString = text;
+    return display;
+}
+
+int TDgCustomGridControl::MeasureCellHeight(int ACol, int ARow) {
     QSize size;
-    display->GetContentSize(size);
+    MeasuringDisplay(ACol, ARow)->GetContentSize(size);
     return size.height();
 }
 
