@@ -32,7 +32,7 @@ constexpr platform::TColor clMoneyGreen = 0xC0DCC0;
 constexpr platform::TColor kMarkedRowColor = 0x808080;
 constexpr platform::TColor kScrambledColor = 0xF0CAA6;
 
-enum class Kind { Text, Number, Check };
+using Kind = ListColumnKind;
 
 struct ColumnSpec {
     const char16_t* caption;
@@ -72,22 +72,7 @@ const ColumnSpec kColumns[ccColumnCount] = {
 };
 
 grid::TDgCustomColumn* makeColumn(const ColumnSpec& spec, int index) {
-    grid::TDgCustomColumn* column = nullptr;
-    switch (spec.kind) {
-    case Kind::Text:
-        column = new grid::TDgTextColumn();
-        break;
-    case Kind::Number: {
-        auto* number = new grid::TDgNumberColumn();
-        number->SetPrecision(0);
-        column = number;
-        break;
-    }
-    case Kind::Check:
-        column = new grid::TDgCheckBoxColumn();
-        break;
-    }
-    column->Header()->SetCaption(QString::fromUtf16(spec.caption));
+    grid::TDgCustomColumn* column = newListColumn(spec.kind, QString::fromUtf16(spec.caption));
     column->SetWidth(spec.width);
     column->SetSortType(spec.sort);
     if (spec.custom)

@@ -1,5 +1,28 @@
 #include "app/ListCells.h"
 
+#include "grid/DgColumnClasses.h"
+#include "grid/DgColumnParts.h"
+
+grid::TDgCustomColumn* newListColumn(ListColumnKind kind, const QString& caption) {
+    grid::TDgCustomColumn* column = nullptr;
+    switch (kind) {
+    case ListColumnKind::Text:
+        column = new grid::TDgTextColumn();
+        break;
+    case ListColumnKind::Number: {
+        auto* number = new grid::TDgNumberColumn();
+        number->SetPrecision(0);
+        column = number;
+        break;
+    }
+    case ListColumnKind::Check:
+        column = new grid::TDgCheckBoxColumn();
+        break;
+    }
+    column->Header()->SetCaption(caption);
+    return column;
+}
+
 platform::TColor listRowStripe(int row) {
     return row % 2 == 0 ? 0xDDECEE : 0xFFFFFF;
 }

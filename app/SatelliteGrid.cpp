@@ -17,7 +17,7 @@
 
 namespace {
 
-enum class Kind { Text, Number, Check };
+using Kind = ListColumnKind;
 
 enum class Align { Default, Left, Centre };
 
@@ -38,22 +38,7 @@ const ColumnSpec kColumns[scColumnCount] = {
 };
 
 grid::TDgCustomColumn* makeColumn(const ColumnSpec& spec) {
-    grid::TDgCustomColumn* column = nullptr;
-    switch (spec.kind) {
-    case Kind::Text:
-        column = new grid::TDgTextColumn();
-        break;
-    case Kind::Number: {
-        auto* number = new grid::TDgNumberColumn();
-        number->SetPrecision(0);
-        column = number;
-        break;
-    }
-    case Kind::Check:
-        column = new grid::TDgCheckBoxColumn();
-        break;
-    }
-    column->Header()->SetCaption(QString::fromUtf16(spec.caption));
+    grid::TDgCustomColumn* column = newListColumn(spec.kind, QString::fromUtf16(spec.caption));
     if (spec.width > 0)
         column->SetWidth(spec.width);
     if (spec.align != Align::Default)
