@@ -325,6 +325,10 @@ void TDgCustomGrid::FocusChanged(QWidget* Old, QWidget* Now) {
         return;
     // The window losing its activation, or a pop-up menu opening, is no exit from the grid.
     const bool realChange = Now && Now->window()->windowType() != Qt::Popup;
+    // A message box opened while the edit is being applied is no exit either: the apply finishes
+    // once it is closed.
+    if (ApplyingEdit())
+        return;
     if (realChange && (CellEditing() || InputEditing())) {
         ApplyEdit();
         EndEditing();

@@ -384,6 +384,8 @@ public:
     /// grid's WantTabs.
     void SetInplaceEdit(TDgCustomEdit* Editor);
     bool IgnoreEditorChange() const { return m_ignoreEditorChange; }
+    /// True while ApplyEdit hands a value to the handlers (which may open a message box).
+    bool ApplyingEdit() const { return m_applyingEdit; }
 
 protected:
     // The editor's events while it is connected to the grid.
@@ -482,6 +484,7 @@ protected:
     bool m_inputEditing = false;
     bool m_rangeSelecting = false;
     bool m_ignoreEditorChange = false;
+    bool m_applyingEdit = false;
     int m_updateCount = 0;
     int m_firstShownRow = 0;
     int m_lastShownRow = 0;

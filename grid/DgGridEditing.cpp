@@ -234,6 +234,11 @@ void TDgCustomGridControl::EditInputByKey(int ACol, QChar Key) {
 
 bool TDgCustomGridControl::ApplyEdit() {
     TDgCustomEdit* editor = InplaceEditor();
+    // A handler's message box takes the focus from the editor; that focus change must not take the
+    // same value a second time (and ask a second time) while the first apply is still running.
+    if (m_applyingEdit)
+        return false;
+    QScopedValueRollback<bool> applying(m_applyingEdit, true);
     if (m_cellEditing) {
         const int col = m_editingColumn;
         const int row = m_editingRow;

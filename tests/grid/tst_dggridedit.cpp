@@ -38,6 +38,8 @@ private slots:
     void refusedEdits();
     void newEditTakesThePrevious();
     void handlersDeleteRows();
+    void handlerTakingTheFocusAppliesOnce_data();
+    void handlerTakingTheFocusAppliesOnce();
     void inputLine();
     void acceptInputValues();
     void acceptInputIntoAddedRow();
@@ -213,6 +215,44 @@ void TestDgGridEdit::newEditTakesThePrevious() {
                           u"afteredit 0 0 first"_s, u"exit"_s, u"applytext 1 1 1,1"_s}));
     QCOMPARE(form.grid->text(0, 0), u"first"_s);
     QCOMPARE(form.editor()->Text(), u"1,1"_s);
+}
+
+void TestDgGridEdit::handlerTakingTheFocusAppliesOnce_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Enter") << u"enter"_s;
+    QTest::newRow("Tab") << u"tab"_s;
+    QTest::newRow("focus loss") << u"focus"_s;
+}
+
+// A handler that shows a message box moves the focus away from the editor while the value is being
+// taken; the value is taken (and the handler asks) exactly once.
+void TestDgGridEdit::handlerTakingTheFocusAppliesOnce() {
+    QFETCH(QString, how);
+    Form form;
+    form.grid->SetWantTabs(true);
+    QLineEdit box(&form.window); // stands in for the message box
+    box.setGeometry(200, 250, 100, 20);
+    box.show();
+    int calls = 0;
+    form.grid->OnEditText = [&](QObject*, int, int, QString&) {
+        ++calls;
+        QWidget* before = QApplication::focusWidget();
+        box.setFocus();
+        QVERIFY(box.hasFocus());
+        if (before)
+            before->setFocus(); // the box closes and gives the focus back
+    };
+    form.grid->SetSelectedRow(2);
+    form.grid->EditCell(1, 2, u"new"_s);
+    if (how == u"enter")
+        QTest::keyClick(form.editor(), Qt::Key_Return);
+    else if (how == u"tab")
+        QTest::keyClick(form.editor(), Qt::Key_Tab);
+    else
+        form.other->setFocus();
+    QCOMPARE(calls, 1);
+    QCOMPARE(form.grid->text(1, 2), u"new"_s);
+    QVERIFY(!form.grid->CellEditing());
 }
 
 void TestDgGridEdit::handlersDeleteRows() {
