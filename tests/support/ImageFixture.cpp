@@ -6,6 +6,7 @@
 #include "image/Layout.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 using namespace image;
 using namespace image::layout;
@@ -256,4 +257,17 @@ QList<int> serviceIds(const image::SettingsImage& img) {
     for (int c = 1; c <= img.ChannelCount; ++c)
         out << img.Channels[c].ServiceId;
     return out;
+}
+
+image::ImageError writeOverOldFile(const image::SettingsImage& img, QByteArray& left) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.si"));
+    QFile old(path);
+    if (!old.open(QIODevice::WriteOnly) || old.write("old") != 3)
+        qFatal("cannot write %s", qPrintable(path));
+    old.close();
+    const image::ImageError error = image::WriteImage(img, path);
+    QFile check(path);
+    left = check.open(QIODevice::ReadOnly) ? check.readAll() : QByteArray();
+    return error;
 }

@@ -52,7 +52,8 @@ struct ImageFixture {
 
 namespace image {
 struct SettingsImage;
-}
+struct ImageError;
+} // namespace image
 
 using ImagePtr = std::unique_ptr<image::SettingsImage>;
 
@@ -64,3 +65,5 @@ QByteArray imageBytes(const image::SettingsImage& img);
 QList<int> groupEntries(const image::SettingsImage& img, int g);
 /// The service IDs of the channels in table order.
 QList<int> serviceIds(const image::SettingsImage& img);
+/// Writes the image over a file that holds "old"; left receives what the file holds afterwards.
+image::ImageError writeOverOldFile(const image::SettingsImage& img, QByteArray& left);
