@@ -19,11 +19,7 @@
 int SatSettingsIndex = 0;
 TForm_satsettings* Form_satsettings = nullptr;
 
-using dialogs::keepFocusOnClick;
-using dialogs::leavesEdit;
-using dialogs::makeEdit;
-using dialogs::makeGroup;
-using dialogs::makeLabel;
+using namespace dialogs;
 
 namespace {
 

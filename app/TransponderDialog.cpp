@@ -18,11 +18,7 @@ std::uint8_t TransponderDialogSaved = 0;
 int NewTransponderSatellite = 0;
 TForm_transponder* Form_transponder = nullptr;
 
-using dialogs::keepFocusOnClick;
-using dialogs::leavesEdit;
-using dialogs::makeEdit;
-using dialogs::makeGroup;
-using dialogs::makeLabel;
+using namespace dialogs;
 
 namespace {
 
