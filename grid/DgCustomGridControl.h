@@ -404,6 +404,9 @@ protected:
     /// Takes the pending edit, selects the column's input cell and opens the column's editor on it. The
     /// editor, or nullptr when the column has none, takes no input, or the grid is read-only.
     TDgCustomEdit* OpenInputEditing(TDgCustomColumn* Column);
+    /// Prepares the just opened editor for the column and types Key into it as its whole text; false when
+    /// the handlers of the typing closed the editor.
+    bool TypeFirstKey(TDgCustomColumn* Column, TDgCustomEdit* Editor, QChar Key);
     /// The editor's text finished: caret to the end or, with coEditorAutoSelect, all text selected.
     void PlaceCaret(TDgCustomColumn* Column);
     /// Set while a key the grid already handled is typed into the editor.

@@ -139,6 +139,18 @@ void TDgCustomGridControl::EditCell(int ACol, int ARow, const QString& Text) {
     PlaceCaret(column);
 }
 
+bool TDgCustomGridControl::TypeFirstKey(TDgCustomColumn* Column, TDgCustomEdit* Editor, QChar Key) {
+    {
+        // The column's settings (a number column's precision) apply to the typed value as well.
+        QScopedValueRollback<bool> lock(Editor->FormatLock, true);
+        Column->UpdateEditor();
+        // Preparing a number editor may have re-formatted its text; the typed key starts from nothing.
+        Editor->SetText(QString());
+    }
+    TypeIntoEditor(Key);
+    return InplaceEditor() == Editor;
+}
+
 void TDgCustomGridControl::EditCellByKey(int ACol, int ARow, QChar Key) {
     TDgCustomColumn* column = OpenCellEditing(ACol, ARow);
     if (!column)
@@ -148,15 +160,7 @@ void TDgCustomGridControl::EditCellByKey(int ACol, int ARow, QChar Key) {
         EndEditing();
         return;
     }
-    {
-        // The column's settings (a number column's precision) apply to the typed value as well.
-        QScopedValueRollback<bool> lock(editor->FormatLock, true);
-        column->UpdateEditor();
-        // Preparing a number editor may have re-formatted its text; the typed key starts from nothing.
-        editor->SetText(QString());
-    }
-    TypeIntoEditor(Key);
-    if (InplaceEditor() != editor)
+    if (!TypeFirstKey(column, editor, Key))
         return;
     EditorTextSet();
     m_ignoreEditorChange = false;
@@ -214,14 +218,7 @@ void TDgCustomGridControl::EditInputByKey(int ACol, QChar Key) {
     TDgCustomEdit* editor = OpenInputEditing(column);
     if (!editor)
         return;
-    {
-        QScopedValueRollback<bool> lock(editor->FormatLock, true);
-        column->UpdateEditor();
-        // Preparing a number editor may have re-formatted its text; the typed key starts from nothing.
-        editor->SetText(QString());
-    }
-    TypeIntoEditor(Key);
-    if (InplaceEditor() != editor)
+    if (!TypeFirstKey(column, editor, Key))
         return;
     m_ignoreEditorChange = false;
     m_editingColumn = -1;
