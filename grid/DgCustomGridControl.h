@@ -289,6 +289,9 @@ public:
     bool AreaRect(TGridArea Kind, platform::TRect& Rect) const;
     void RefreshArea(TGridArea Kind);
     void RefreshRect(const platform::TRect& Rect);
+    /// Rect, or with FrameOnly its frame: strips Thick pixels high along the top and bottom and Wide pixels
+    /// wide along the sides.
+    void RefreshFrameOrRect(const platform::TRect& Rect, bool FrameOnly, int Thick, int Wide);
     void RefreshRow(int Row, bool FrameOnly);
     void RefreshSlide(int Row, bool FrameOnly);
     void RefreshRowIndicator(int Row);

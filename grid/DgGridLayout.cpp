@@ -523,19 +523,22 @@ void TDgCustomGridControl::RefreshColumnPart(TDgCustomColumn* Column, ColumnBand
     RefreshRect(TRect(left, band.Top, left + Column->Width(), band.Bottom));
 }
 
+void TDgCustomGridControl::RefreshFrameOrRect(const TRect& Rect, bool FrameOnly, int Thick, int Wide) {
+    if (!FrameOnly) {
+        RefreshRect(Rect);
+        return;
+    }
+    RefreshRect(TRect(Rect.Left, Rect.Top, Rect.Right, Rect.Top + Thick));
+    RefreshRect(TRect(Rect.Left, Rect.Bottom - Thick, Rect.Right, Rect.Bottom));
+    RefreshRect(TRect(Rect.Left, Rect.Top, Rect.Left + Wide, Rect.Bottom));
+    RefreshRect(TRect(Rect.Right - Wide, Rect.Top, Rect.Right, Rect.Bottom));
+}
+
 void TDgCustomGridControl::RefreshRow(int Row, bool FrameOnly) {
     if (Row < 0 || Row >= RowCount() || Row < m_topRow || Row >= m_lastPaintedRow)
         return;
-    const TRect r = GetRowRect(Row);
-    if (!FrameOnly) {
-        RefreshRect(r);
-        return;
-    }
-    // Only the one-pixel frame: four strips.
-    RefreshRect(TRect(r.Left, r.Top, r.Right, r.Top + 1));
-    RefreshRect(TRect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
-    RefreshRect(TRect(r.Left, r.Top, r.Left + 1, r.Bottom));
-    RefreshRect(TRect(r.Right - 1, r.Top, r.Right, r.Bottom));
+    // The frame is one pixel.
+    RefreshFrameOrRect(GetRowRect(Row), FrameOnly, 1, 1);
 }
 
 void TDgCustomGridControl::RefreshSlide(int Row, bool FrameOnly) {
@@ -543,14 +546,7 @@ void TDgCustomGridControl::RefreshSlide(int Row, bool FrameOnly) {
         return;
     TRect r = GetSlideRect(Row);
     r.Bottom += m_lineSizes[3];
-    if (!FrameOnly) {
-        RefreshRect(r);
-        return;
-    }
-    RefreshRect(TRect(r.Left, r.Top, r.Right, r.Top + 4));
-    RefreshRect(TRect(r.Left, r.Bottom - 4, r.Right, r.Bottom));
-    RefreshRect(TRect(r.Left, r.Top, r.Left + 3, r.Bottom));
-    RefreshRect(TRect(r.Right - 3, r.Top, r.Right, r.Bottom));
+    RefreshFrameOrRect(r, FrameOnly, 4, 3);
 }
 
 void TDgCustomGridControl::RefreshRowIndicator(int Row) {
