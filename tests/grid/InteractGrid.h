@@ -1,14 +1,13 @@
 #pragma once
 
+#include "GridWindow.h"
 #include "grid/DgColumnClasses.h"
 #include "grid/DgColumnElements.h"
 #include "grid/DgColumns.h"
 #include "grid/DgCustomGrid.h"
 #include "grid/DgEdit.h"
 
-#include <QLineEdit>
 #include <QStringList>
-#include <QtTest>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -237,30 +236,16 @@ private:
     }
 };
 
-/// A shown, active window with the grid (no border, 300 x 200, text columns "C0".. of width pixels with the
-/// extra options, the rows set) and a line edit after it in the focus chain. The grid has the focus and
-/// records its events.
-struct InteractForm {
-    QWidget window;
-    InteractGrid* grid;
-    QLineEdit* other;
-
+/// A shown, active window with the grid (text columns "C0".. of width pixels with the extra options, the rows
+/// set) and a line edit after it in the focus chain. The grid has the focus and records its events.
+struct InteractForm : GridWindow<InteractGrid> {
     InteractForm(grid::TGridOptions options, int rows, int width = 80, int columns = 3,
                  grid::TColumnOptions extra = {}) {
-        window.resize(400, 300);
-        grid = new InteractGrid(&window);
-        grid->SetBorderStyle(platform::TBorderStyle::bsNone);
-        grid->setGeometry(0, 0, 300, 200);
         for (int i = 0; i < columns; ++i)
             grid->addText(QStringLiteral("C%1").arg(i), extra, width);
         grid->SetOptions(options);
         grid->setRows(rows);
-        other = new QLineEdit(&window);
-        other->setGeometry(0, 250, 100, 20);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
+        open();
         grid->recordEvents();
     }
 };

@@ -2,6 +2,7 @@
 // resizing a column and a row with their guide lines, moving a row with its marker, focus loss in the
 // middle of each, and freeing the grid while a drag runs.
 #include "DataGridCheck.h"
+#include "GridWindow.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -22,27 +23,15 @@ constexpr int kHeader = 18;
 
 /// A shown, active window with a grid of four 60-pixel text columns C0..C3 and ten rows r0..r9, and a line
 /// edit that can take the focus.
-struct Form {
-    QWidget window;
-    TDataGrid* grid;
-    QLineEdit* other;
+struct Form : GridWindow<TDataGrid> {
     QStringList log;
 
     explicit Form(TGridOptions options) {
-        window.resize(400, 300);
-        grid = new TDataGrid(&window);
-        grid->SetBorderStyle(TBorderStyle::bsNone);
-        grid->setGeometry(0, 0, 300, 200);
         for (int i = 0; i < 4; ++i)
             addText(*grid, u"C%1"_s.arg(i));
         grid->SetOptions(options);
         addRows(*grid, 10);
-        other = new QLineEdit(&window);
-        other->setGeometry(0, 250, 100, 20);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
+        open();
         grid->OnColumnMove = [this](QObject*, int c, int from, int to) {
             log << u"move %1 %2 %3"_s.arg(c).arg(from).arg(to);
         };
