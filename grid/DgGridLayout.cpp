@@ -159,26 +159,24 @@ int TDgCustomGridControl::GetPageRowCount(bool FillUp) {
     const int rows = RowCount();
     int sum = 0;
     int count = 0;
-    int row = m_topRow;
-    for (; row < rows; ++row) {
+    // Counts the row when it is shown and still fits; false when it does not fit.
+    const auto takes = [&](int row) {
         if (!RowVisible(row))
-            continue;
+            return true;
         const int next = sum + GetRowExtent(row) + m_lineSizes[4];
         if (next > height)
-            break;
+            return false;
         sum = next;
         ++count;
-    }
+        return true;
+    };
+    int row = m_topRow;
+    while (row < rows && takes(row))
+        ++row;
     if (FillUp && row >= rows) {
-        for (int i = std::min(m_topRow, rows) - 1; i >= 0; --i) {
-            if (!RowVisible(i))
-                continue;
-            const int next = sum + GetRowExtent(i) + m_lineSizes[4];
-            if (next > height)
+        for (int i = std::min(m_topRow, rows) - 1; i >= 0; --i)
+            if (!takes(i))
                 break;
-            sum = next;
-            ++count;
-        }
     }
     return count;
 }
