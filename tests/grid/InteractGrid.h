@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GridWindow.h"
+#include "VectorRows.h"
 #include "grid/DgColumnClasses.h"
 #include "grid/DgColumnElements.h"
 #include "grid/DgColumns.h"
@@ -12,23 +13,23 @@
 #include <functional>
 #include <vector>
 
-// The interaction layer over a plain vector of rows (texts per column in index order, a shown and a
-// selected flag, a height), with a recorder for the grid's events. Storage reads outside the rows are
-// counted instead of served, so a test can see that nothing read past the data.
-class InteractGrid : public grid::TDgCustomGrid {
+struct InteractGridRow {
+    QStringList texts;
+    bool visible = true;
+    bool selected = false;
+    int height = 0;
+};
+
+// The interaction layer over a plain vector of rows (texts, a shown and a selected flag, a height), with a
+// recorder for the grid's events. Storage reads outside the rows are counted, so a test can see that
+// nothing read past the data.
+class InteractGrid : public VectorRows<grid::TDgCustomGrid, InteractGridRow> {
 public:
-    struct Row {
-        QStringList texts;
-        bool visible = true;
-        bool selected = false;
-        int height = 0;
-    };
-    std::vector<Row> rows;
-    mutable int outsideReads = 0;
+    using Row = InteractGridRow;
     /// One line per event fired, in order ("select 1 2", "accept 0 3 abc", ...).
     QStringList log;
 
-    explicit InteractGrid(QWidget* parent = nullptr) : grid::TDgCustomGrid(parent) {}
+    explicit InteractGrid(QWidget* parent = nullptr) : VectorRows(parent) {}
     ~InteractGrid() override { DestroyColumns(); }
 
     grid::TDgTextColumn* addText(const QString& caption, grid::TColumnOptions extra = {}, int width = 80) {
@@ -49,10 +50,7 @@ public:
     }
     /// Count rows of texts "c,r" (or text(c, r)).
     void setRows(int Count, const std::function<QString(int, int)>& text = {}) {
-        rows.assign(static_cast<size_t>(Count), Row());
-        for (int r = 0; r < Count; ++r)
-            for (int c = 0; c < Columns()->ColumnCount(); ++c)
-                rows[size_t(r)].texts << (text ? text(c, r) : QStringLiteral("%1,%2").arg(c).arg(r));
+        fillRows(Count, text);
         m_firstShownRow = 0;
         m_lastShownRow = Count > 0 ? Count - 1 : 0;
         UpdateVertScrollBar();
@@ -129,7 +127,6 @@ public:
 
     // ---- storage ----
 
-    int RowCount() const override { return static_cast<int>(rows.size()); }
     int GetVisibleRowCount() override {
         return static_cast<int>(
             std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.visible; }));
@@ -158,26 +155,12 @@ public:
         for (int i = FromRow; i <= ToRow; ++i)
             rows[size_t(i)].selected = Value;
     }
-    QString GetCellText(int ACol, int ARow) override {
-        const Row* row = at(ARow);
-        return row && ACol >= 0 && ACol < row->texts.size() ? row->texts[ACol] : QString();
-    }
-    QString GetCellDisplayText(int ACol, int ARow) override { return GetCellText(ACol, ARow); }
     void GetCellValue(int ACol, int ARow, grid::TCellInfo& Value) override {
         Value.AsString = GetCellText(ACol, ARow);
         Value.AsBoolean = Value.AsString == QStringLiteral("True");
     }
-    void SetCellText(int ACol, int ARow, const QString& Value) override {
-        if (at(ARow) && ACol >= 0 && ACol < rows[size_t(ARow)].texts.size())
-            rows[size_t(ARow)].texts[ACol] = Value;
-    }
     int AddRow(int Count) override {
-        for (int i = 0; i < Count; ++i) {
-            Row row;
-            for (int c = 0; c < Columns()->ColumnCount(); ++c)
-                row.texts << QString();
-            rows.push_back(row);
-        }
+        appendRows(Count);
         m_lastShownRow = RowCount() - 1;
         UpdateVertScrollBar();
         return RowCount() - 1;
@@ -197,10 +180,6 @@ public:
         m_lastShownRow = 0;
         UpdateVertScrollBar();
     }
-    void ExchangeRows(int Index1, int Index2) override {
-        std::swap(rows[size_t(Index1)], rows[size_t(Index2)]);
-    }
-    void CalculateFooters() override {}
     void GetCellInfo(grid::TColumnPlay* Play) override {
         Play->AsString = GetCellText(Play->Col, Play->Row);
         Play->AsBoolean = Play->AsString == QStringLiteral("True");
@@ -215,24 +194,6 @@ public:
         display->AsString = GetCellText(ACol, ARow);
         display->AsBoolean = display->AsString == QStringLiteral("True");
         return true;
-    }
-    void ColumnsChanged(grid::ColumnsChange Kind, int Constant, int Index, int Param) override {
-        for (Row& row : rows) {
-            if (Kind == grid::ColumnsChange::Added)
-                row.texts << QString();
-            else if (Index >= 0 && Index < row.texts.size())
-                row.texts.removeAt(Index);
-        }
-        grid::TDgCustomGrid::ColumnsChanged(Kind, Constant, Index, Param);
-    }
-
-private:
-    const Row* at(int Index) const {
-        if (Index < 0 || Index >= RowCount()) {
-            ++outsideReads;
-            return nullptr;
-        }
-        return &rows[size_t(Index)];
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "VectorRows.h"
 #include "grid/DgColumnClasses.h"
 #include "grid/DgColumnElements.h"
 #include "grid/DgColumns.h"
@@ -12,26 +13,24 @@
 #include <memory>
 #include <vector>
 
-// A grid engine over a plain vector of rows, for the engine's tests and benchmarks: each row has its texts
-// (one per column in index order), a height (0: the grid's RowSize), a shown flag, a selected flag and a
-// level. Every storage read outside the rows is counted in outsideReads instead of being served.
-class VectorGrid : public grid::TDgCustomGridControl {
-public:
-    struct Row {
-        QStringList texts;
-        int height = 0;
-        bool visible = true;
-        bool selected = false;
-        int level = 0;
-    };
+struct VectorGridRow {
+    QStringList texts;
+    int height = 0; // 0: the grid's RowSize
+    bool visible = true;
+    bool selected = false;
+    int level = 0;
+};
 
-    std::vector<Row> rows;
-    /// Storage reads of rows at or beyond RowCount (or below 0).
-    mutable int outsideReads = 0;
+// A grid engine over a plain vector of rows, for the engine's tests and benchmarks: each row has its texts,
+// a height, a shown flag, a selected flag and a level.
+class VectorGrid : public VectorRows<grid::TDgCustomGridControl, VectorGridRow> {
+public:
+    using Row = VectorGridRow;
+
     /// Row height, shown and selected queries, of any row.
     mutable long rowQueries = 0;
 
-    explicit VectorGrid(QWidget* parent = nullptr) : grid::TDgCustomGridControl(parent) {}
+    explicit VectorGrid(QWidget* parent = nullptr) : VectorRows(parent) {}
     ~VectorGrid() override {
         // The columns leave while the rows still exist; each departure drops its texts.
         DestroyColumns();
@@ -49,12 +48,7 @@ public:
     /// Replaces the rows by Count rows whose text is text(col, row) ("c,r" by default).
     void setRows(int Count, const std::function<QString(int, int)>& text = {}) {
         ClearRows();
-        rows.assign(static_cast<size_t>(Count), Row());
-        const int columns = Columns()->ColumnCount();
-        for (int r = 0; r < Count; ++r)
-            for (int c = 0; c < columns; ++c)
-                rows[static_cast<size_t>(r)].texts
-                    << (text ? text(c, r) : QStringLiteral("%1,%2").arg(c).arg(r));
+        fillRows(Count, text);
         recount();
         UpdateVertScrollBar();
         viewport()->update();
@@ -88,7 +82,6 @@ public:
 
     // ---- storage ----
 
-    int RowCount() const override { return static_cast<int>(rows.size()); }
     int GetVisibleRowCount() override { return m_shown; }
     int GetFirstVisibleRow() override {
         for (int i = 0; i < RowCount(); ++i)
@@ -129,32 +122,14 @@ public:
         for (int i = std::max(FromRow, 0); i <= ToRow && i < RowCount(); ++i)
             rows[static_cast<size_t>(i)].selected = Value;
     }
-    QString GetCellText(int ACol, int ARow) override {
-        const Row* row = at(ARow);
-        return row && ACol >= 0 && ACol < row->texts.size() ? row->texts[ACol] : QString();
-    }
-    QString GetCellDisplayText(int ACol, int ARow) override { return GetCellText(ACol, ARow); }
     void GetCellValue(int ACol, int ARow, grid::TCellInfo& Value) override {
         Value.AsString = GetCellText(ACol, ARow);
     }
-    void SetCellText(int ACol, int ARow, const QString& Value) override {
-        if (at(ARow) && ACol >= 0 && ACol < rows[static_cast<size_t>(ARow)].texts.size())
-            rows[static_cast<size_t>(ARow)].texts[ACol] = Value;
-    }
     int AddRow(int Count) override {
-        for (int i = 0; i < Count; ++i) {
-            Row row;
-            for (int c = 0; c < Columns()->ColumnCount(); ++c)
-                row.texts << QString();
-            rows.push_back(row);
-        }
+        appendRows(Count);
         recount();
         return RowCount() - 1;
     }
-    void ExchangeRows(int Index1, int Index2) override {
-        std::swap(rows[static_cast<size_t>(Index1)], rows[static_cast<size_t>(Index2)]);
-    }
-    void CalculateFooters() override {}
     void SetRowHeight(int Index, int Value) override {
         if (at(Index))
             rows[static_cast<size_t>(Index)].height = Value;
@@ -169,27 +144,9 @@ public:
         return true;
     }
 
-    /// The columns' texts follow the collection, as a cell store's column lists do.
-    void ColumnsChanged(grid::ColumnsChange Kind, int Constant, int Index, int Param) override {
-        for (Row& row : rows) {
-            if (Kind == grid::ColumnsChange::Added)
-                row.texts << QString();
-            else if (Index >= 0 && Index < row.texts.size())
-                row.texts.removeAt(Index);
-        }
-        grid::TDgCustomGridControl::ColumnsChanged(Kind, Constant, Index, Param);
-    }
-
     using grid::TDgCustomGridControl::UpdateLineSizes;
 
 private:
-    const Row* at(int Index) const {
-        if (Index < 0 || Index >= RowCount()) {
-            ++outsideReads;
-            return nullptr;
-        }
-        return &rows[static_cast<size_t>(Index)];
-    }
     void recount() {
         m_shown =
             static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.visible; }));
