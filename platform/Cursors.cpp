@@ -14,6 +14,19 @@ namespace platform {
 
 namespace {
 
+/// Named images loaded under a number but not drawn yet: every grid and edit loads its cursors at
+/// construction, and drawing them all then would slow the start for cursors that may never show.
+QHash<TCursor, QString>& pendingResources() {
+    static QHash<TCursor, QString> names;
+    return names;
+}
+
+/// The resource name each number was last loaded from (drawn or not), until SetCursor replaces it.
+QHash<TCursor, QString>& loadedResources() {
+    static QHash<TCursor, QString> names;
+    return names;
+}
+
 QHash<TCursor, QCursor>& registry() {
     static QHash<TCursor, QCursor> cursors;
     return cursors;
@@ -154,6 +167,10 @@ QCursor indicatorSelect() {
 
 QCursor Cursor(TCursor number) {
     if (number > 0) {
+        if (const auto pending = pendingResources().find(number); pending != pendingResources().end()) {
+            registry().insert(number, CursorResource(*pending));
+            pendingResources().erase(pending);
+        }
         const auto it = registry().constFind(number);
         return it != registry().constEnd() ? *it : QCursor(Qt::ArrowCursor);
     }
@@ -161,12 +178,15 @@ QCursor Cursor(TCursor number) {
 }
 
 void SetCursor(TCursor number, const QCursor& cursor) {
-    if (number > 0)
+    if (number > 0) {
+        pendingResources().remove(number);
+        loadedResources().remove(number);
         registry().insert(number, cursor);
+    }
 }
 
 bool HasCursor(TCursor number) {
-    return registry().contains(number);
+    return registry().contains(number) || pendingResources().contains(number);
 }
 
 QCursor CursorResource(const QString& name) {
@@ -191,7 +211,14 @@ QCursor CursorResource(const QString& name) {
 }
 
 void LoadCursorResource(TCursor number, const QString& name) {
-    SetCursor(number, CursorResource(name));
+    if (number <= 0)
+        return;
+    // The same image under the same number again (the next grid's construction) keeps what is there.
+    if (loadedResources().value(number) == name)
+        return;
+    registry().remove(number);
+    pendingResources().insert(number, name);
+    loadedResources().insert(number, name);
 }
 
 void SetWidgetCursor(QWidget* widget, TCursor number) {

@@ -150,6 +150,11 @@ void TestPlatformInput::cursorRegistry() {
     LoadCursorResource(4003, QStringLiteral("ROLL"));
     QVERIFY(HasCursor(4003));
     QCOMPARE(Cursor(4003).hotSpot(), QPoint(15, 15));
+    // A cursor set over a loaded one is replaced again by the next load of the image.
+    SetCursor(4003, QCursor(Qt::CrossCursor));
+    QCOMPARE(Cursor(4003).shape(), Qt::CrossCursor);
+    LoadCursorResource(4003, QStringLiteral("ROLL"));
+    QCOMPARE(Cursor(4003).shape(), Qt::BitmapCursor);
     // Loading the roll images differently gives different pictures.
     QVERIFY(CursorResource(QStringLiteral("ROLLUP")).pixmap().toImage() !=
             CursorResource(QStringLiteral("ROLLDOWN")).pixmap().toImage());
