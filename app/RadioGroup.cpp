@@ -83,7 +83,9 @@ void TRadioGroup::rebuildButtons() {
     for (int i = 0; i < count(); ++i) {
         auto* b = new GroupButton(buttonText(m_items[i]), this);
         m_group->addButton(b, i);
-        b->show();
+        // Buttons made before the group is first shown appear with it; showing each now costs the start.
+        if (isVisible())
+            b->show();
         m_buttons.append(b);
     }
     m_updating = false;
