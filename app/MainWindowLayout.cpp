@@ -19,6 +19,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygon>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -89,6 +92,22 @@ QAction* addItem(QMenu* menu, const QString& caption, bool enabled) {
     return action;
 }
 
+/// The Load button's open-folder glyph, drawn here: the style's own icon would load the image-format
+/// plug-ins at start for one picture.
+QIcon openFolderGlyph() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    const QColor outline(0x80, 0x50, 0x10);
+    painter.setPen(outline);
+    painter.setBrush(QColor(0xD8, 0x98, 0x30)); // the folder's back with its tab
+    painter.drawPolygon(QPolygon(
+        {QPoint(2, 8), QPoint(11, 8), QPoint(14, 11), QPoint(27, 11), QPoint(27, 27), QPoint(2, 27)}));
+    painter.setBrush(QColor(0xF8, 0xC8, 0x58)); // the opened front flap
+    painter.drawPolygon(QPolygon({QPoint(6, 15), QPoint(31, 15), QPoint(27, 27), QPoint(2, 27)}));
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 void setLabelCaption(QLabel* label, const QString& text) {
@@ -123,7 +142,7 @@ void TForm1::buildControls() {
     QFont loadFont = formFont;
     loadFont.setPixelSize(19);
     BitBtnLoad->setFont(loadFont);
-    BitBtnLoad->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    BitBtnLoad->setIcon(openFolderGlyph());
     BitBtnLoad->setIconSize(QSize(32, 32));
 
     CheckBox_aufloesung_anpassung =
