@@ -124,6 +124,15 @@ void TForm1::DataGrid_lyngsatSelectCell(QObject*, int, int ARow) {
     updateSenderButton();
 }
 
+void TForm1::fillComparisonGrid() {
+    const image::SettingsImage& img = image::Image();
+    DataGrid_lyngsat_vergleich->BeginUpdate();
+    DataGrid_lyngsat_vergleich->ClearRows();
+    for (int i = 1; i <= img.ChannelCount; ++i)
+        AddComparisonRow(i, MatchedTransponder);
+    DataGrid_lyngsat_vergleich->EndUpdate();
+}
+
 void TForm1::matchWebTransponder(int r) {
     const webimport::TransponderRow web = webTransponderRow(r);
     PagePositionText = image::CommaPositionText(PagePositionText);
@@ -140,10 +149,7 @@ void TForm1::matchWebTransponder(int r) {
         const image::TTransponderRecord& t = img.Transponders[MatchedTransponder];
         showLabel(Label_gefundene_Frequenz, image::FoundFrequencyCaption(t.Frequency),
                   found.distance == 0 ? kGreen : kRed);
-        DataGrid_lyngsat_vergleich->BeginUpdate();
-        for (int i = 1; i <= img.ChannelCount; ++i)
-            AddComparisonRow(i, MatchedTransponder);
-        DataGrid_lyngsat_vergleich->EndUpdate();
+        fillComparisonGrid();
         BitBtn_select_all_lyngsat_channels->setEnabled(true);
         showLabel(Label_transponder_lyngsat_vorhanden, image::TransponderFoundCaption(), kGreen);
         const QString rate = QString::number(t.SymbolRate);
@@ -316,5 +322,9 @@ void TForm1::BitBtn_lyngsat_sender_hinzufuegenClick() {
         }
     }
     MarkUsedSatellites();
+    // The insertion renumbered channels and added some to the matched transponder: the comparison
+    // list shows the image as it is now.
+    if (count > 0)
+        fillComparisonGrid();
     inform(image::ChannelsInsertedMessage(count));
 }

@@ -362,6 +362,8 @@ private:
     bool fetchPackagePage(const QString& address);
     /// Looks for the web transponder of row r in the image and shows what was found.
     void matchWebTransponder(int r);
+    /// Lists the image's channels on MatchedTransponder in the comparison grid.
+    void fillComparisonGrid();
     void offerNewTransponder(const webimport::TransponderRow& web, int satellite);
     void buildMenus();
     void buildPopupMenus();

@@ -572,6 +572,12 @@ void tst_ImportTab::endToEndInsertion() {
     QCOMPARE(d.f.ListBox_provider->item(d.f.ListBox_provider->count() - 1)->text(), listed);
     QCOMPARE(d.f.Label_providercount->text(), QString::number(typed.isEmpty() ? 2 : 3));
     QCOMPARE(d.drv.boxes(), QStringList{u"2 Channels eingefügt."_qs});
+    // The comparison list shows the image as it is now: both new channels with their new numbers.
+    QStringList compared;
+    for (int r = 0; r < d.f.DataGrid_lyngsat_vergleich->RowCount(); ++r)
+        compared << d.f.DataGrid_lyngsat_vergleich->Cell(0, r)->AsString() + u' ' +
+                        d.f.DataGrid_lyngsat_vergleich->Cell(11, r)->AsString();
+    QCOMPARE(compared, (QStringList{u"K0 1"_qs, u"Alpha 3"_qs, u"R0 4"_qs, u"Beta \u00E9\u20AC 5"_qs}));
 
     // The image as the fixture builder writes it with both channels in place.
     ImageFixture expected = importScenario();
