@@ -7,17 +7,13 @@
 #include "app/TransponderDialog.h"
 
 void CreateDialogs(QWidget* owner) {
-    Form_satsettings = new TForm_satsettings(owner);
-    Form_favs = new TForm_favs(owner);
-    Form_transponder = new TForm_transponder(owner);
-    Form_drucken = new TForm_drucken(owner);
-    Form_provider = new TForm_provider(owner);
+    Form_satsettings.setOwner(owner);
+    Form_favs.setOwner(owner);
+    Form_transponder.setOwner(owner);
+    Form_drucken.setOwner(owner);
+    Form_provider.setOwner(owner);
 }
 
 void ForgetDialogs() {
-    Form_satsettings = nullptr;
-    Form_favs = nullptr;
-    Form_transponder = nullptr;
-    Form_drucken = nullptr;
-    Form_provider = nullptr;
+    CreateDialogs(nullptr);
 }

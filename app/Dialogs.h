@@ -2,8 +2,8 @@
 
 class QWidget;
 
-/// Creates the five dialogs once, owned by the main window, in the order of the start-up:
-/// satellite settings, favourite group move, transponder, print, provider choice.
+/// Gives the five dialogs their owner, the main window: each is made when first used and then kept
+/// for every later opening.
 void CreateDialogs(QWidget* owner);
 
 /// Clears the dialog globals; the owner frees the dialogs themselves.

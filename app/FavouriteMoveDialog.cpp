@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-TForm_favs* Form_favs = nullptr;
+LazyDialog<TForm_favs> Form_favs;
 
 TForm_favs::TForm_favs(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Favoritengruppe verschieben"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LazyDialog.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -7,7 +9,7 @@ class QPushButton;
 class TRadioGroup;
 
 /// The dialog that moves the favourite group selected in the main window to another of the nine places.
-/// Created once at start and reused for every opening; the opener fills the names and the label.
+/// Made on first use and reused for every opening; the opener fills the names and the label.
 class TForm_favs : public QDialog {
     Q_OBJECT
 public:
@@ -22,5 +24,5 @@ public:
     void BitBtn_fav_verschiebenClick();
 };
 
-/// The one instance, created by ProgramMain.
-extern TForm_favs* Form_favs;
+/// The one instance, made on first use once ProgramMain has set its owner.
+extern LazyDialog<TForm_favs> Form_favs;

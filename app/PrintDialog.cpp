@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TForm_drucken* Form_drucken = nullptr;
+LazyDialog<TForm_drucken> Form_drucken;
 
 namespace {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LazyDialog.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <functional>
@@ -12,7 +14,7 @@ namespace platform {
 class PrintDocument;
 }
 
-/// The dialog that prints the names of the channel view. Created once at start and reused for every
+/// The dialog that prints the names of the channel view. Made on first use and reused for every
 /// opening; it keeps its settings between uses.
 class TForm_drucken : public QDialog {
     Q_OBJECT
@@ -45,5 +47,5 @@ QString PrintLineNumberText(int n);
 void PrintNumberedList(platform::PrintDocument& document, const QStringList& names, int columns,
                        long long limit);
 
-/// The one instance, created by ProgramMain.
-extern TForm_drucken* Form_drucken;
+/// The one instance, made on first use once ProgramMain has set its owner.
+extern LazyDialog<TForm_drucken> Form_drucken;

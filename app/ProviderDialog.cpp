@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-TForm_provider* Form_provider = nullptr;
+LazyDialog<TForm_provider> Form_provider;
 std::uint8_t ProviderDialogOk = 0;
 
 namespace {

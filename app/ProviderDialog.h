@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LazyDialog.h"
+
 #include <QDialog>
 #include <cstdint>
 
@@ -9,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 class TRadioGroup;
 
-/// The dialog that chooses the provider of imported channels. Created once at start and reused for every
+/// The dialog that chooses the provider of imported channels. Made on first use and reused for every
 /// opening; its caller fills the lists and the edit and reads the mode and the chosen entry afterwards.
 class TForm_provider : public QDialog {
     Q_OBJECT
@@ -41,5 +43,5 @@ public:
 /// 1 after the provider dialog closed with an accepted choice, else 0.
 extern std::uint8_t ProviderDialogOk;
 
-/// The one instance, created by ProgramMain.
-extern TForm_provider* Form_provider;
+/// The one instance, made on first use once ProgramMain has set its owner.
+extern LazyDialog<TForm_provider> Form_provider;

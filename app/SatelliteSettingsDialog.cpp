@@ -17,7 +17,7 @@
 #include <QPushButton>
 
 int SatSettingsIndex = 0;
-TForm_satsettings* Form_satsettings = nullptr;
+LazyDialog<TForm_satsettings> Form_satsettings;
 
 using namespace dialogs;
 

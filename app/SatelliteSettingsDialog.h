@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LazyDialog.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -11,7 +13,7 @@ class TRadioGroup;
 /// The 0-based satellite-grid row being edited; the record is Satellites[SatSettingsIndex + 1].
 extern int SatSettingsIndex;
 
-/// The dialog for a satellite's reception settings. Created once at start and reused for every opening.
+/// The dialog for a satellite's reception settings. Made on first use and reused for every opening.
 class TForm_satsettings : public QDialog {
     Q_OBJECT
 public:
@@ -56,5 +58,5 @@ private:
     QStringList fieldErrors() const;
 };
 
-/// The one instance, created by ProgramMain.
-extern TForm_satsettings* Form_satsettings;
+/// The one instance, made on first use once ProgramMain has set its owner.
+extern LazyDialog<TForm_satsettings> Form_satsettings;

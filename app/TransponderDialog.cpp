@@ -16,7 +16,7 @@
 std::uint8_t TransponderDialogError = 0;
 std::uint8_t TransponderDialogSaved = 0;
 int NewTransponderSatellite = 0;
-TForm_transponder* Form_transponder = nullptr;
+LazyDialog<TForm_transponder> Form_transponder;
 
 using namespace dialogs;
 

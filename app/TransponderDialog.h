@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LazyDialog.h"
 #include "image/Records.h"
 
 #include <QDialog>
@@ -19,7 +20,7 @@ extern std::uint8_t TransponderDialogSaved;
 /// The 1-based satellite that receives a new transponder when the satellite box is hidden.
 extern int NewTransponderSatellite;
 
-/// The dialog that edits a transponder or creates a new one. Created once at start and reused for every
+/// The dialog that edits a transponder or creates a new one. Made on first use and reused for every
 /// opening. It is in edit mode exactly when its save button reads "Speichern".
 class TForm_transponder : public QDialog {
     Q_OBJECT
@@ -71,5 +72,5 @@ private:
     image::TTransponderRecord recordFromControls(image::TTransponderRecord base) const;
 };
 
-/// The one instance, created by ProgramMain.
-extern TForm_transponder* Form_transponder;
+/// The one instance, made on first use once ProgramMain has set its owner.
+extern LazyDialog<TForm_transponder> Form_transponder;

@@ -1,4 +1,5 @@
 #include "app/Dialogs.h"
+#include "app/LoadedModules.h"
 #include "app/MainWindow.h"
 #include "app/WebEngineLoader.h"
 #include "platform/Application.h"
@@ -21,16 +22,24 @@ int ProgramMain(int& argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Kanaleditor"));
     platform::QtModals modals;
     platform::setModals(&modals);
-    setWebBrowserFactory(webEngineModuleFactory(QCoreApplication::applicationDirPath()));
+    const QString moduleDirectory = QCoreApplication::applicationDirPath();
+    setWebBrowserFactory(webEngineModuleFactory(moduleDirectory));
+    // The network and the printer code come from modules loaded at the first fetch and print.
+    ModuleHttpTransport transport(moduleDirectory);
+    platform::setHttpTransport(&transport);
+    ModulePrinter printer(moduleDirectory);
+    platform::setPrinter(&printer);
 
     TForm1 form;
     Form1 = &form;
-    // The dialogs live as long as the main window and are reused for every opening.
+    // The dialogs, made when first opened, live as long as the main window and are reused.
     CreateDialogs(&form);
     form.show();
     const int result = QApplication::exec();
 
     ForgetDialogs();
+    platform::setPrinter(nullptr);
+    platform::setHttpTransport(nullptr);
     platform::setModals(nullptr);
     return result;
 }

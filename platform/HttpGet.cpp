@@ -1,102 +1,33 @@
 #include "platform/HttpGet.h"
 
-#include "platform/Conversions.h"
 #include "platform/Cp1252.h"
 #include "platform/Exceptions.h"
-
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkCookieJar>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
-#include <QUrl>
-#include <memory>
 
 namespace platform {
 
 namespace {
 
-QtHttpTransport g_qtTransport;
-HttpTransport* g_transport = &g_qtTransport;
+// Stands in while no transport is installed.
+class NoTransport final : public HttpTransport {
+public:
+    QByteArray get(const QString&, const HttpLimits&) override {
+        throw ENetworkError(QStringLiteral("Es ist kein Zugang zum Netz eingerichtet."));
+    }
+};
+
+NoTransport g_noTransport;
+HttpTransport* g_transport = &g_noTransport;
 HttpLimits g_limits;
 bool g_running = false;
 
-QString tooLargeText(const QString& url, qint64 maxBytes) {
-    return QStringLiteral("Die Antwort von %1 ist größer als %2 MiB und wird nicht gelesen.")
-        .arg(url, IntToStr(maxBytes >> 20));
-}
-
 } // namespace
-
-QByteArray QtHttpTransport::get(const QString& url, const HttpLimits& limits) {
-    if (url.trimmed().isEmpty())
-        throw ENetworkError(QStringLiteral("Keine Adresse angegeben."));
-    const QUrl address(url);
-    const QString scheme = address.scheme().toLower();
-    if (!address.isValid() || address.host().isEmpty() ||
-        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        throw ENetworkError(QStringLiteral("Ungültige Adresse: %1").arg(url));
-
-    if (!m_manager) {
-        m_manager = new QNetworkAccessManager(QCoreApplication::instance());
-        m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-        m_manager->setCookieJar(new QNetworkCookieJar(m_manager));
-    }
-    QNetworkRequest request(address);
-    request.setRawHeader("Accept", "text/html, */*");
-    request.setRawHeader("User-Agent", "Mozilla/3.0 (compatible; Indy Library)");
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-
-    std::unique_ptr<QNetworkReply> reply(m_manager->get(request));
-    enum class Stop { None, Deadline, TooLarge } stop = Stop::None;
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        stop = Stop::Deadline;
-        reply->abort();
-    });
-    QObject::connect(
-        reply.get(), &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
-            if (stop == Stop::None && (received > limits.maxBodyBytes || total > limits.maxBodyBytes)) {
-                stop = Stop::TooLarge;
-                reply->abort();
-            }
-        });
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    deadline.start(limits.deadlineMs);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    deadline.stop();
-
-    if (stop == Stop::Deadline)
-        throw ENetworkError(QStringLiteral("Zeitüberschreitung: %1 hat nicht innerhalb von %2 Sekunden "
-                                           "vollständig geantwortet.")
-                                .arg(url, FloatToStr(limits.deadlineMs / 1000.0)));
-    if (stop == Stop::TooLarge)
-        throw ENetworkError(tooLargeText(url, limits.maxBodyBytes));
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
-        const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        throw ENetworkError(QStringLiteral("HTTP/1.1 %1 %2").arg(status.toInt()).arg(reason).trimmed());
-    }
-    if (reply->error() != QNetworkReply::NoError)
-        throw ENetworkError(reply->errorString());
-    QByteArray body = reply->readAll();
-    if (body.size() > limits.maxBodyBytes)
-        throw ENetworkError(tooLargeText(url, limits.maxBodyBytes));
-    return body;
-}
 
 HttpTransport& httpTransport() {
     return *g_transport;
 }
 
 void setHttpTransport(HttpTransport* transport) {
-    g_transport = transport ? transport : &g_qtTransport;
+    g_transport = transport ? transport : &g_noTransport;
 }
 
 const HttpLimits& httpLimits() {

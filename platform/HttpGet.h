@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QPointer>
 #include <QString>
-
-class QNetworkAccessManager;
 
 namespace platform {
 
@@ -14,7 +11,8 @@ struct HttpLimits {
     qint64 maxBodyBytes = qint64(64) << 20; // larger answers are refused
 };
 
-/// The transport under HttpGet; the program uses QtHttpTransport, tests may install another.
+/// The transport under HttpGet. The program installs one that loads the network code on first use
+/// (QtHttpTransport in a module of its own); without one, every fetch is refused.
 class HttpTransport {
 public:
     virtual ~HttpTransport() = default;
@@ -23,20 +21,10 @@ public:
     virtual QByteArray get(const QString& url, const HttpLimits& limits) = 0;
 };
 
-/// GET over QNetworkAccessManager: Accept "text/html, */*", the program's User-Agent, cookies kept for
-/// the run, no proxy, no authentication, HTTP/1.1. Waits in a local event loop that excludes user input.
-class QtHttpTransport final : public HttpTransport {
-public:
-    QByteArray get(const QString& url, const HttpLimits& limits) override;
-
-private:
-    QPointer<QNetworkAccessManager> m_manager; // owned by the application object, with its cookie jar
-};
-
-/// The transport in force (the Qt one unless a test installed another).
+/// The transport in force.
 HttpTransport& httpTransport();
 
-/// Installs transport (not owned); nullptr restores the Qt one.
+/// Installs transport (not owned); nullptr removes it.
 void setHttpTransport(HttpTransport* transport);
 
 /// The limits of every GET; tests shorten the deadline.

@@ -3,10 +3,7 @@
 #include "platform/Canvas.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
-
-class QPrinter;
 
 namespace platform {
 
@@ -30,28 +27,14 @@ public:
     virtual std::unique_ptr<PrintDocument> BeginDoc(QString& error) = 0;
 };
 
-/// Prints on the QPrinter that the factory makes; a factory answering nullptr means no printer.
-/// The canvas font is the standard font at 8 points of the printer's resolution.
-class QtPrinter final : public Printer {
-public:
-    using Factory = std::function<std::unique_ptr<QPrinter>()>;
-    explicit QtPrinter(Factory factory);
-    std::unique_ptr<PrintDocument> BeginDoc(QString& error) override;
-
-private:
-    Factory m_factory;
-};
-
-/// The system's default printer at 600 dots per inch; nullptr when none is set up.
-std::unique_ptr<QPrinter> DefaultPrinter();
-
 /// "Kein Drucker vorhanden."
 QString noPrinterMessage();
 
-/// The printer in force: the default printer unless a test installed another.
+/// The printer in force. The program installs one that loads the printing code on first use (QtPrinter
+/// in a module of its own); without one, there is no printer.
 Printer& printer();
 
-/// Installs p (not owned); nullptr goes back to the default printer.
+/// Installs p (not owned); nullptr removes it.
 void setPrinter(Printer* p);
 
 } // namespace platform

@@ -1,13 +1,17 @@
-# Checks that the editor starts without the web engine: the executable does not load it, and the
-# module beside it, which does, offers the entry point the editor looks for.
-# -DEXE=<kanaleditor> -DMODULE=<kanaleditor_webengine.so>
+# Checks that the editor starts without the web engine, the network and the print support libraries:
+# the executable does not load them, and the modules beside it, which do, offer the entry points the
+# editor looks for.
+# -DEXE=<kanaleditor> -DMODULE=<kanaleditor_webengine.so> -DHTTP_MODULE=<kanaleditor_http.so>
+# -DPRINT_MODULE=<kanaleditor_print.so>
 execute_process(COMMAND ldd ${EXE} OUTPUT_VARIABLE exe_libs RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "ldd failed on ${EXE}")
 endif()
-if(exe_libs MATCHES "WebEngine")
-    message(FATAL_ERROR "the editor loads the web engine at start:\n${exe_libs}")
-endif()
+foreach(lib WebEngine Qt6Network Qt6PrintSupport)
+    if(exe_libs MATCHES "${lib}")
+        message(FATAL_ERROR "the editor loads ${lib} at start:\n${exe_libs}")
+    endif()
+endforeach()
 execute_process(COMMAND ldd ${MODULE} OUTPUT_VARIABLE module_libs)
 if(NOT module_libs MATCHES "libQt6WebEngineWidgets")
     message(FATAL_ERROR "the module does not hold the web engine:\n${module_libs}")
@@ -16,3 +20,17 @@ execute_process(COMMAND nm -D --defined-only ${MODULE} OUTPUT_VARIABLE symbols)
 if(NOT symbols MATCHES "createWebEngineView")
     message(FATAL_ERROR "the module has no createWebEngineView")
 endif()
+
+foreach(check "${HTTP_MODULE};libQt6Network;httpModuleGet" "${PRINT_MODULE};libQt6PrintSupport;printModuleBeginDoc")
+    list(GET check 0 module)
+    list(GET check 1 lib)
+    list(GET check 2 entry)
+    execute_process(COMMAND ldd ${module} OUTPUT_VARIABLE module_libs)
+    if(NOT module_libs MATCHES "${lib}")
+        message(FATAL_ERROR "${module} does not hold ${lib}:\n${module_libs}")
+    endif()
+    execute_process(COMMAND nm -D --defined-only ${module} OUTPUT_VARIABLE symbols)
+    if(NOT symbols MATCHES "${entry}")
+        message(FATAL_ERROR "${module} has no ${entry}")
+    endif()
+endforeach()

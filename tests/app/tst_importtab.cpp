@@ -5,6 +5,7 @@
 #include "SatelliteScenario.h"
 
 #include "ListingPages.h"
+#include "app/LoadedModules.h"
 #include "app/ProviderDialog.h"
 #include "app/RadioGroup.h"
 #include "app/TransponderDialog.h"
@@ -168,9 +169,17 @@ QColor bgr(platform::TColor c) {
 
 class tst_ImportTab : public QObject {
     Q_OBJECT
+    // The program's fetch: the network module beside the executable, loaded at the first fetch.
+    ModuleHttpTransport m_transport{QStringLiteral(MODULE_DIR)};
+    ModuleHttpTransport m_noModule{QStringLiteral(MODULE_DIR "/kein-ordner")};
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-    void init() { platform::setHttpLimits(platform::HttpLimits{}); }
+    void init() {
+        platform::setHttpTransport(&m_transport);
+        platform::setHttpLimits(platform::HttpLimits{});
+    }
+    void cleanupTestCase() { platform::setHttpTransport(nullptr); }
     void fetchListsTransponderRows_data();
     void fetchListsTransponderRows();
     void failedFetchRestoresTheWindow_data();
@@ -237,6 +246,8 @@ void tst_ImportTab::failedFetchRestoresTheWindow_data() {
     QTest::newRow("connection refused") << u"refused"_qs << QString();
     QTest::newRow("no address in the satellite box") << u"empty"_qs << u"Keine Adresse angegeben."_qs;
     QTest::newRow("no answer within the deadline") << u"silent"_qs << u"Zeitüberschreitung"_qs;
+    QTest::newRow("network module missing")
+        << u"nomodule"_qs << u"Das Netzwerkmodul konnte nicht geladen werden"_qs;
 }
 
 void tst_ImportTab::failedFetchRestoresTheWindow() {
@@ -261,6 +272,8 @@ void tst_ImportTab::failedFetchRestoresTheWindow() {
     } else if (how == u"silent") {
         server.silent = true;
         platform::setHttpLimits(platform::HttpLimits{300, qint64(64) << 20});
+    } else if (how == u"nomodule") {
+        platform::setHttpTransport(&m_noModule);
     }
     d.fetch();
     QCOMPARE(d.drv.modals.shown().size(), 1);

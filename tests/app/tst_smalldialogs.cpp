@@ -4,18 +4,22 @@
 
 #include "app/FavouriteMoveDialog.h"
 #include "app/GridPlaceholder.h"
+#include "app/LoadedModules.h"
 #include "app/PrintDialog.h"
 #include "app/ProviderDialog.h"
 #include "app/RadioGroup.h"
+#include "app/SatelliteSettingsDialog.h"
+#include "app/TransponderDialog.h"
 #include "image/Fields.h"
 #include "image/ImageFile.h"
-#include "platform/Printer.h"
+#include "platform/QtPrinter.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -101,6 +105,7 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
 class tst_SmallDialogs : public QObject {
     Q_OBJECT
 private slots:
+    void dialogsMadeOnFirstUse();
     void favMove_data();
     void favMove();
     void favMoveRefusals();
@@ -116,6 +121,27 @@ private slots:
     void printToPdf();
 };
 
+// The start makes no dialog; each one appears with its first use, once, and goes with its owner.
+void tst_SmallDialogs::dialogsMadeOnFirstUse() {
+    QList<QDialog*> made;
+    {
+        FormDriver drv;
+        QVERIFY(drv.form->findChildren<QDialog*>().isEmpty());
+        made = {Form_satsettings, Form_favs, Form_transponder, Form_drucken, Form_provider};
+        QCOMPARE(drv.form->findChildren<QDialog*>().size(), 5);
+        QCOMPARE(Form_favs.get(), made[1]);
+        QCOMPARE(&*Form_provider, made[4]);
+        QCOMPARE(Form_drucken->parentWidget(), drv.form.get());
+        QCOMPARE(drv.form->findChildren<QDialog*>().size(), 5);
+    }
+    QVERIFY(!Form_favs.get() && !Form_transponder.get());
+    auto owner = std::make_unique<QWidget>();
+    CreateDialogs(owner.get());
+    QVERIFY(Form_satsettings.get());
+    owner.reset();
+    QVERIFY(!Form_satsettings.get());
+    ForgetDialogs();
+}
 void tst_SmallDialogs::favMove_data() {
     QTest::addColumn<int>("s");
     QTest::addColumn<int>("t");
@@ -160,7 +186,7 @@ void tst_SmallDialogs::favMove() {
         return resultOf(form);
     });
     f.Verschieben1->trigger();
-    QCOMPARE(drv.modals.shown().last().form, Form_favs);
+    QCOMPARE(drv.modals.shown().last().form, Form_favs.get());
     QCOMPARE(targets, names);
     QCOMPARE(label, QStringLiteral("Favorit ") + names[s - 1] + QStringLiteral("  verschieben ?"));
     QVERIFY(!Form_favs->isVisible());
@@ -396,7 +422,9 @@ void tst_SmallDialogs::printLayout() {
 
 void tst_SmallDialogs::printRefusals_data() {
     QTest::addColumn<QString>("pages");
-    QTest::addColumn<QString>("printer"); // "recording", "none" (no default printer), "unwritable"
+    // "recording", "none" (no default printer), "unwritable", "module" (the program's, no printer set up
+    // here), "nomodule" (the print module missing)
+    QTest::addColumn<QString>("printer");
     QTest::addColumn<QString>("message");
     QTest::newRow("page count no number") << "zwei"
                                           << "recording"
@@ -411,6 +439,11 @@ void tst_SmallDialogs::printRefusals_data() {
                                         << "Kein Drucker vorhanden.";
     QTest::newRow("printer cannot start") << QString() << "unwritable"
                                           << "Der Drucker konnte nicht gestartet werden.";
+    QTest::newRow("print module, no printer") << QString() << "module"
+                                              << "Kein Drucker vorhanden.";
+    QTest::newRow("print module missing")
+        << QString() << "nomodule"
+        << "Das Druckmodul konnte nicht geladen werden, es kann nicht gedruckt werden.\n";
 }
 
 void tst_SmallDialogs::printRefusals() {
@@ -422,14 +455,26 @@ void tst_SmallDialogs::printRefusals() {
     const QString unwritable = drv.path(QStringLiteral("missing/dir/list.pdf"));
     QtPrinter none([] { return std::unique_ptr<QPrinter>(); });
     QtPrinter failing([unwritable] { return pdfPrinter(unwritable); });
+    ModulePrinter module(QStringLiteral(MODULE_DIR));
+    ModulePrinter noModule(QStringLiteral(MODULE_DIR "/kein-ordner"));
+    if (printer == QLatin1String("module") && !QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a default printer is set up here");
+    const QHash<QString, Printer*> printers{{u"none"_qs, &none},
+                                            {u"unwritable"_qs, &failing},
+                                            {u"module"_qs, &module},
+                                            {u"nomodule"_qs, &noModule}};
     if (printer != QLatin1String("recording"))
-        setPrinter(printer == QLatin1String("none") ? &none : &failing);
+        setPrinter(printers.value(printer));
 
     setUpPrint(channelNames(20), 1, pages);
     Form_drucken->show();
     QTest::mouseClick(Form_drucken->BitBtn_drucken, Qt::LeftButton);
     setPrinter(nullptr);
-    QCOMPARE(drv.modals.texts(), QStringList{message});
+    QCOMPARE(drv.modals.texts().size(), 1);
+    if (printer == QLatin1String("nomodule"))
+        QVERIFY2(drv.modals.texts().first().startsWith(message), qPrintable(drv.modals.texts().first()));
+    else
+        QCOMPARE(drv.modals.texts().first(), message);
     QCOMPARE(drv.modals.shown().first().buttons, unsigned(mbOK));
     QCOMPARE(recording.documents, 0);
     QVERIFY(!QFile::exists(unwritable));

@@ -1,5 +1,6 @@
 #include "platform/Exceptions.h"
 #include "platform/HttpGet.h"
+#include "platform/QtHttpTransport.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -82,8 +83,13 @@ QString fetchError(const QString& url) {
 class TestHttpGet : public QObject {
     Q_OBJECT
 
+    QtHttpTransport m_transport;
+
 private slots:
-    void init() { setHttpLimits(HttpLimits{}); }
+    void init() {
+        setHttpTransport(&m_transport);
+        setHttpLimits(HttpLimits{});
+    }
 
     // 0x80 is the euro sign in Windows-1252, 0xE4 "ä"; the request carries the designed headers.
     void bodyAndHeaders() {
@@ -204,6 +210,9 @@ private slots:
         setHttpTransport(nullptr);
         QCOMPARE(fake.urls, QStringList{u"http://x/y.html"_qs});
         QCOMPARE(&httpTransport() == &fake, false);
+        // Without a transport every fetch is refused with a message.
+        QVERIFY_THROWS_EXCEPTION(ENetworkError, HttpGet(u"http://x/y.html"_qs));
+        QVERIFY(!HttpGetRunning());
     }
 };
 
