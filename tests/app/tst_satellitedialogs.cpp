@@ -16,15 +16,14 @@
 
 namespace {
 
-const QString kSummary = QStringLiteral("Speichern nicht möglich wegen Fehler in den eingegebenen Daten.");
+const QString kSummary = u"Speichern nicht möglich wegen Fehler in den eingegebenen Daten."_qs;
 
 TForm_transponder& transponderForm(QDialog* d) {
     return *static_cast<TForm_transponder*>(d);
 }
 
-void fillTransponder(TForm_transponder& t, const QString& frequency,
-                     const QString& symbolRate = QStringLiteral("22000"),
-                     const QString& onid = QStringLiteral("1"), const QString& tid = QStringLiteral("2")) {
+void fillTransponder(TForm_transponder& t, const QString& frequency, const QString& symbolRate = u"22000"_qs,
+                     const QString& onid = u"1"_qs, const QString& tid = u"2"_qs) {
     t.Edit_frequenz->setText(frequency);
     t.Edit_symbolrate->setText(symbolRate);
     t.Edit_onid->setText(onid);
@@ -81,17 +80,15 @@ void tst_SatelliteDialogs::editMode() {
     QList<int> shownItems;
     answerFormBy(drv, [&](QDialog* d) {
         TForm_transponder& t = transponderForm(d);
-        QCOMPARE(t.BitBtn_transponder_aendern->text(), QStringLiteral("Speichern"));
-        QCOMPARE(t.Label_sat->text(), QStringLiteral("S0"));
         QVERIFY(t.Label_sat->isVisible() && !t.ComboBox_satellit_fuer_neuen_transponder->isVisible());
         QCOMPARE(t.EditedTransponder, 2);
-        QCOMPARE(t.Edit_frequenz->text(), QStringLiteral("10800"));
-        QCOMPARE(t.Edit_symbolrate->text(), QStringLiteral("27500"));
-        QCOMPARE(t.Edit_onid->text(), QStringLiteral("1"));
-        QCOMPARE(t.Edit_TID->text(), QStringLiteral("1000"));
+        QCOMPARE(
+            (QStringList{t.BitBtn_transponder_aendern->text(), t.Label_sat->text(), t.Edit_frequenz->text(),
+                         t.Edit_symbolrate->text(), t.Edit_onid->text(), t.Edit_TID->text()}),
+            strings({"Speichern", "S0", "10800", "27500", "1", "1000"}));
         shownItems = {t.RadioGroup_Pol->ItemIndex(), t.RadioGroup_DVB->ItemIndex(),
                       t.RadioGroup_FEC->ItemIndex()};
-        fillTransponder(t, QStringLiteral("10850"));
+        fillTransponder(t, u"10850"_qs);
         QTest::mouseClick(t.BitBtn_transponder_aendern, Qt::LeftButton);
     });
     f.TreeView_satellites->setCurrentItem(treeNode(f, 0, 1));
@@ -106,7 +103,7 @@ void tst_SatelliteDialogs::editMode() {
         expected.Onid = 1;
         expected.Tid = 2;
         QCOMPARE(TransponderDialogSaved, std::uint8_t(1));
-        QCOMPARE(treeNode(f, 0, 1)->text(0).left(5), QStringLiteral("10850")); // the tree was rebuilt
+        QCOMPARE(treeNode(f, 0, 1)->text(0).left(5), u"10850"_qs); // the tree was rebuilt
     }
     QVERIFY(image::Image().Transponders[2] == expected); // an unknown byte is kept, not overwritten
     QCOMPARE(image::Image().TransponderCount, 5);
@@ -116,29 +113,17 @@ void tst_SatelliteDialogs::numberChecks_data() {
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("symbolRate");
     QTest::addColumn<QStringList>("boxes");
-    QTest::newRow("letters twice")
-        << "108ab"
-        << "22000"
-        << QStringList{QStringLiteral("Fehler !\r\n\r\nNur Ziffern erlaubt.\r\n\r\nNur Ziffern erlaubt."),
-                       kSummary};
-    QTest::newRow("six digits") << "108000"
-                                << "22000"
-                                << QStringList{
-                                       QStringLiteral("Fehler !\r\n\r\nFrequenz-Ziffernfolge zu lang. "),
-                                       kSummary};
-    QTest::newRow("empty") << ""
-                           << "22000"
-                           << QStringList{QStringLiteral("Fehler !\r\n\r\nBitte Wert eingeben"), kSummary};
-    QTest::newRow("70000 does not fit 16 bits")
-        << "70000"
-        << "22000" << QStringList{QStringLiteral("Fehler !\r\n\r\nZahl zu groß: höchstens 65535."), kSummary};
-    QTest::newRow("two edits wrong, one box each")
-        << "1x"
-        << "-5"
-        << QStringList{QStringLiteral("Fehler !\r\n\r\nNur Ziffern erlaubt."),
-                       QStringLiteral("Fehler !\r\n\r\nNur Ziffern erlaubt."), kSummary};
-    QTest::newRow("65535 is stored") << "65535"
-                                     << "0" << QStringList{};
+    const auto row = [](const char* name, const char* frequency, const char* symbolRate, QStringList boxes) {
+        QTest::newRow(name) << QString::fromUtf8(frequency) << QString::fromUtf8(symbolRate) << boxes;
+    };
+    const QString digits = u"Fehler !\r\n\r\nNur Ziffern erlaubt."_qs;
+    row("letters twice", "108ab", "22000", {digits + u"\r\n\r\nNur Ziffern erlaubt."_qs, kSummary});
+    row("six digits", "108000", "22000", {u"Fehler !\r\n\r\nFrequenz-Ziffernfolge zu lang. "_qs, kSummary});
+    row("empty", "", "22000", {u"Fehler !\r\n\r\nBitte Wert eingeben"_qs, kSummary});
+    row("70000 does not fit 16 bits", "70000", "22000",
+        {u"Fehler !\r\n\r\nZahl zu groß: höchstens 65535."_qs, kSummary});
+    row("two edits wrong, one box each", "1x", "-5", {digits, digits, kSummary});
+    row("65535 is stored", "65535", "0", {});
 }
 
 void tst_SatelliteDialogs::numberChecks() {
@@ -181,14 +166,14 @@ void tst_SatelliteDialogs::leavingAnEditChecksIt() {
         TForm_transponder& t = transponderForm(d);
         QApplication::setActiveWindow(d);
         t.Edit_onid->setFocus();
-        t.Edit_onid->setText(QStringLiteral("9a"));
+        t.Edit_onid->setText(u"9a"_qs);
         QTest::keyClick(t.Edit_onid, Qt::Key_Tab);
         QCOMPARE(TransponderDialogError, std::uint8_t(1));
         QTest::mouseClick(t.BitBtn_transponderaendrn_abbrechen, Qt::LeftButton); // no second box
     });
     f.TreeView_satellites->setCurrentItem(treeNode(f, 0, 0));
     f.Transponderparameter_aendern->trigger();
-    QCOMPARE(drv.boxes(), QStringList{QStringLiteral("Fehler !\r\n\r\nNur Ziffern erlaubt.")});
+    QCOMPARE(drv.boxes(), QStringList{u"Fehler !\r\n\r\nNur Ziffern erlaubt."_qs});
     QCOMPARE(TransponderDialogSaved, std::uint8_t(0));
 }
 
@@ -226,7 +211,7 @@ void tst_SatelliteDialogs::newMode() {
     const QStringList targets = channelTargets();
     answerFormBy(drv, [&](QDialog* d) {
         TForm_transponder& t = transponderForm(d);
-        QCOMPARE(t.BitBtn_transponder_aendern->text(), QStringLiteral("Neuen Transponder\r\n  anlegen"));
+        QCOMPARE(t.BitBtn_transponder_aendern->text(), u"Neuen Transponder\r\n  anlegen"_qs);
         QVERIFY(!t.Label_sat->isVisible() && t.ComboBox_satellit_fuer_neuen_transponder->isVisible());
         QStringList items;
         for (int i = 0; i < t.ComboBox_satellit_fuer_neuen_transponder->count(); ++i)
@@ -237,7 +222,7 @@ void tst_SatelliteDialogs::newMode() {
         QCOMPARE(
             t.RadioGroup_Pol->ItemIndex() + t.RadioGroup_DVB->ItemIndex() + t.RadioGroup_FEC->ItemIndex(), 0);
         t.ComboBox_satellit_fuer_neuen_transponder->setCurrentIndex(satellite);
-        fillTransponder(t, frequency, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        fillTransponder(t, frequency, u"0"_qs, u"0"_qs, u"0"_qs);
         QTest::mouseClick(t.BitBtn_transponder_aendern, Qt::LeftButton);
         if (d->result() != QDialog::Accepted)
             QTest::mouseClick(t.BitBtn_transponderaendrn_abbrechen, Qt::LeftButton);
@@ -249,7 +234,7 @@ void tst_SatelliteDialogs::newMode() {
     QCOMPARE(tableFrequencies(), frequencies);
     QCOMPARE(channelTargets(), targets);
     if (refusal.isEmpty()) {
-        QCOMPARE(drv.boxes(), QStringList{QStringLiteral("Transponder neu angelegt.")});
+        QCOMPARE(drv.boxes(), QStringList{u"Transponder neu angelegt."_qs});
         QCOMPARE(drv.modals.shown().last().type, platform::MsgDlgType::Information);
         QCOMPARE(treeNode(f, satellite)->childCount(),
                  int(image::Image().Satellites[satellite + 1].NumTransponders));
@@ -267,11 +252,11 @@ void tst_SatelliteDialogs::closedByWindowButtonReportsNothing() {
     loadScenario(drv, satelliteScenario());
     TForm1& f = *drv.form;
     answerFormBy(drv, [](QDialog* d) {
-        fillTransponder(transponderForm(d), QStringLiteral("10750"));
+        fillTransponder(transponderForm(d), u"10750"_qs);
         QTest::mouseClick(transponderForm(d).BitBtn_transponder_aendern, Qt::LeftButton);
     });
     f.neuerTransponder1Click();
-    QCOMPARE(drv.boxes(), QStringList{QStringLiteral("Transponder neu angelegt.")});
+    QCOMPARE(drv.boxes(), QStringList{u"Transponder neu angelegt."_qs});
     answerFormBy(drv, [](QDialog* d) { QVERIFY(d->close()); });
     f.neuerTransponder1Click();
     QCOMPARE(drv.boxes().size(), 1);
@@ -288,12 +273,11 @@ void tst_SatelliteDialogs::satelliteDialog_data() {
     QTest::addColumn<int>("tone");
     QTest::addColumn<QList<int>>("record"); // position, east/west, DiSEqC mode, port, 22 kHz
     QTest::newRow("19,2 O, Toneburst B, port 12")
-        << "Abc"
-        << "19,2" << 1 << "Toneburst B" << 12 << 1 << QList<int>{192, 0x45, 6, 12, 1};
-    QTest::newRow("W, OFF, port OFF") << "Westlicher Sat 1234"
-                                      << "30" << 0 << "OFF" << 0 << 2 << QList<int>{300, 0x57, 0, 0, 2};
-    QTest::newRow("halves round to even") << "S"
-                                          << "0,25" << 0 << "D" << 16 << 0 << QList<int>{2, 0x57, 4, 16, 0};
+        << u"Abc"_qs << u"19,2"_qs << 1 << u"Toneburst B"_qs << 12 << 1 << QList<int>{192, 0x45, 6, 12, 1};
+    QTest::newRow("W, OFF, port OFF") << u"Westlicher Sat 1234"_qs << u"30"_qs << 0 << u"OFF"_qs << 0 << 2
+                                      << QList<int>{300, 0x57, 0, 0, 2};
+    QTest::newRow("halves round to even")
+        << u"S"_qs << u"0,25"_qs << 0 << u"D"_qs << 16 << 0 << QList<int>{2, 0x57, 4, 16, 0};
 }
 
 void tst_SatelliteDialogs::satelliteDialog() {
@@ -308,22 +292,19 @@ void tst_SatelliteDialogs::satelliteDialog() {
     loadScenario(drv, satelliteScenario());
     TForm1& f = *drv.form;
     image::TSatelliteRecord expected = image::Image().Satellites[1];
-    image::StoreName(expected.SatelliteName, QStringLiteral("12345678"));
+    image::StoreName(expected.SatelliteName, u"12345678"_qs);
     image::Image().Satellites[1].SatelliteName = expected.SatelliteName;
     f.rebuildSatelliteViews(); // the dialog starts from the grid row
     answerFormBy(drv, [&](QDialog* d) {
         auto& s = *static_cast<TForm_satsettings*>(d);
         QCOMPARE(d->size(), QSize(289, 534));
-        QCOMPARE(s.Edit_satname->text(), QStringLiteral("12345678"));
-        QCOMPARE(s.Edit_satposition->text(), QStringLiteral("19,2"));
-        QCOMPARE(s.RadioGroup_W_O->ItemIndex(), 1);
-        QCOMPARE(s.Edit_LOF_low->text(), QStringLiteral("9750"));
-        QCOMPARE(s.Edit_LOF_high->text(), QStringLiteral("10600"));
-        QCOMPARE(s.ComboBox_diseq->currentText(), QStringLiteral("A"));
-        QCOMPARE(s.ComboBox_diseq11->currentText(), QStringLiteral("OFF"));
-        QCOMPARE(s.RadioGroup_diseq12->ItemIndex(), 0);
-        QCOMPARE(s.Edit_positioner_no->text(), QStringLiteral("0"));
-        QCOMPARE(s.ComboBox_22khz->currentText(), QStringLiteral("AUTO"));
+        QCOMPARE((QStringList{s.Edit_satname->text(), s.Edit_satposition->text(),
+                              QString::number(s.RadioGroup_W_O->ItemIndex()), s.Edit_LOF_low->text(),
+                              s.Edit_LOF_high->text(), s.ComboBox_diseq->currentText(),
+                              s.ComboBox_diseq11->currentText(),
+                              QString::number(s.RadioGroup_diseq12->ItemIndex()),
+                              s.Edit_positioner_no->text(), s.ComboBox_22khz->currentText()}),
+                 strings({"12345678", "19,2", "1", "9750", "10600", "A", "OFF", "0", "0", "AUTO"}));
         s.Edit_satname->setText(name);
         s.Edit_satposition->setText(position);
         s.RadioGroup_W_O->setItemIndex(side);
@@ -331,8 +312,8 @@ void tst_SatelliteDialogs::satelliteDialog() {
         s.ComboBox_diseq11->setCurrentIndex(port);
         s.ComboBox_22khz->setCurrentIndex(tone);
         s.RadioGroup_diseq12->setItemIndex(1);
-        s.Edit_positioner_no->setText(QStringLiteral("255"));
-        s.Edit_LOF_low->setText(QStringLiteral("65535"));
+        s.Edit_positioner_no->setText(u"255"_qs);
+        s.Edit_LOF_low->setText(u"65535"_qs);
         QTest::mouseClick(s.BitBtn_sateinstellungen_speichern, Qt::LeftButton);
         QCOMPARE(d->result(), int(QDialog::Accepted));
     });
@@ -359,11 +340,11 @@ void tst_SatelliteDialogs::satelliteDialog_badFieldsWriteNothing() {
     const image::TSatelliteRecord before = image::Image().Satellites[2];
     answerFormBy(drv, [](QDialog* d) {
         auto& s = *static_cast<TForm_satsettings*>(d);
-        s.Edit_satname->setText(QStringLiteral("Neu"));
-        s.Edit_satposition->setText(QStringLiteral("190"));
-        s.Edit_LOF_low->setText(QStringLiteral("97a0"));
+        s.Edit_satname->setText(u"Neu"_qs);
+        s.Edit_satposition->setText(u"190"_qs);
+        s.Edit_LOF_low->setText(u"97a0"_qs);
         s.Edit_LOF_high->setText(QString());
-        s.Edit_positioner_no->setText(QStringLiteral("300"));
+        s.Edit_positioner_no->setText(u"300"_qs);
         QTest::mouseClick(s.BitBtn_sateinstellungen_speichern, Qt::LeftButton);
         QVERIFY(d->isVisible()); // stays open
         QTest::mouseClick(s.BitBtn_sateinsellungen_abbrechen, Qt::LeftButton);
@@ -376,7 +357,7 @@ void tst_SatelliteDialogs::satelliteDialog_badFieldsWriteNothing() {
                                         "bis 255 eingeben.")});
     QCOMPARE(drv.modals.shown().last().buttons, unsigned(platform::mbCancel));
     QVERIFY(image::Image().Satellites[2] == before);
-    QCOMPARE(treeNode(f, 1)->text(0), QStringLiteral("S1"));
+    QCOMPARE(treeNode(f, 1)->text(0), u"S1"_qs);
     f.openSatelliteSettings(3); // no such row: nothing opens
     QCOMPARE(drv.modals.shown().last().kind, ShownBox::Kind::MessageDlg);
 }
@@ -390,20 +371,16 @@ void tst_SatelliteDialogs::satelliteDialog_unknownValuesKeepTheirBytes() {
     loadScenario(drv, fixture);
     answerFormBy(drv, [](QDialog* d) {
         auto& s = *static_cast<TForm_satsettings*>(d);
-        QCOMPARE(s.ComboBox_22khz->currentIndex(), -1);
-        QCOMPARE(s.ComboBox_diseq11->currentIndex(), -1);
-        QCOMPARE(s.ComboBox_diseq->currentIndex(), -1);
-        QCOMPARE(s.RadioGroup_W_O->ItemIndex(), 0);
+        QCOMPARE((QList<int>{s.ComboBox_22khz->currentIndex(), s.ComboBox_diseq11->currentIndex(),
+                             s.ComboBox_diseq->currentIndex(), s.RadioGroup_W_O->ItemIndex()}),
+                 (QList<int>{-1, -1, -1, 0}));
         QTest::mouseClick(s.BitBtn_sateinstellungen_speichern, Qt::LeftButton);
     });
     drv.form->openSatelliteSettings(2);
     QVERIFY(drv.boxes().isEmpty());
     const image::TSatelliteRecord& s = image::Image().Satellites[3];
-    QCOMPARE(int(s.Tone22kHz), 7);
-    QCOMPARE(int(s.Diseqc11Port), 40);
-    QCOMPARE(int(s.DiseqcMode), 9);
-    QCOMPARE(int(s.OrbitalPosition), 50);
-    QCOMPARE(int(s.EastWest), 0x57);
+    QCOMPARE((QList<int>{s.Tone22kHz, s.Diseqc11Port, s.DiseqcMode, s.OrbitalPosition, s.EastWest}),
+             (QList<int>{7, 40, 9, 50, 0x57}));
 }
 
 QTEST_MAIN(tst_SatelliteDialogs)
