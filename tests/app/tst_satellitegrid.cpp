@@ -30,26 +30,20 @@ grid::TDataGrid& satGrid(TForm1& f) {
     return *f.DataGrid_sats;
 }
 
-/// The texts of a grid row joined by '|'.
-QString rowText(TForm1& f, int r) {
-    QStringList cells;
-    for (int c = 0; c < scColumnCount; ++c)
-        cells << satGrid(f).GetCellText(c, r);
-    return cells.join(QLatin1Char('|'));
-}
-
-QStringList rowTexts(TForm1& f) {
-    QStringList out;
-    for (int r = 0; r < satGrid(f).RowCount(); ++r)
-        out << rowText(f, r);
-    return out;
-}
-
 /// Column `column` of every row.
 QStringList columnTexts(TForm1& f, int column) {
     QStringList out;
     for (int r = 0; r < satGrid(f).RowCount(); ++r)
         out << satGrid(f).GetCellText(column, r);
+    return out;
+}
+
+/// Every row's texts joined by '|'.
+QStringList rowTexts(TForm1& f) {
+    QStringList out = columnTexts(f, 0);
+    for (int c = 1; c < scColumnCount; ++c)
+        for (int r = 0; r < out.size(); ++r)
+            out[r] += u'|' + satGrid(f).GetCellText(c, r);
     return out;
 }
 
@@ -91,9 +85,9 @@ struct GridMouse {
     }
 };
 
-const QString kRow0 = QStringLiteral("S0|19,2|O|9750|10600|A|OFF|False|0|AUTO|0|2");
-const QString kRow1 = QStringLiteral("S1|13|O|9750|10600|A|OFF|False|0|AUTO|1|2");
-const QString kRow2 = QStringLiteral("S2|5|W|9750|10600|A|OFF|False|0|AUTO|2|1");
+const QString kRow0 = u"S0|19,2|O|9750|10600|A|OFF|False|0|AUTO|0|2"_qs;
+const QString kRow1 = u"S1|13|O|9750|10600|A|OFF|False|0|AUTO|1|2"_qs;
+const QString kRow2 = u"S2|5|W|9750|10600|A|OFF|False|0|AUTO|2|1"_qs;
 
 } // namespace
 
@@ -144,8 +138,7 @@ void tst_SatelliteGrid::columnsAndRowsAfterLoad() {
              grid::TGridOptions(grid::TGridOption::goHeader | grid::TGridOption::goSelectFullRow));
     QCOMPARE(g.geometry(), QRect(176, 24, 905, 649));
 
-    QCOMPARE(rowTexts(*drv.form),
-             (QStringList{kRow0, QStringLiteral("S1|13|O|9750|10600||12|True|3||1|2"), kRow2}));
+    QCOMPARE(rowTexts(*drv.form), (QStringList{kRow0, u"S1|13|O|9750|10600||12|True|3||1|2"_qs, kRow2}));
     QCOMPARE(g.SelectedRow(), -1);
 
     // A header click sorts nothing.
@@ -161,16 +154,17 @@ void tst_SatelliteGrid::rowsDrawnInBandsWithTheSelectionBlack() {
     GridMouse mouse{g};
     mouse.click(mouse.row(1));
     QCOMPARE(g.SelectedRow(), 1);
-    const QImage picture = g.viewport()->grab().toImage();
     // Right in the name column, past the short names, inside the filled part of the cell.
-    const auto background = [&](int r) { return pixelprobe::at(picture, 100, g.GetRowTop(r) + 4); };
-    QCOMPARE(background(0), platform::TColor(0xDDECEE));
-    QCOMPARE(background(1), platform::TColor(0x000000));
-    QCOMPARE(background(2), platform::TColor(0xDDECEE));
+    const auto backgrounds = [&g] {
+        const QImage picture = g.viewport()->grab().toImage();
+        QList<platform::TColor> out;
+        for (int r = 0; r < 3; ++r)
+            out << pixelprobe::at(picture, 100, g.GetRowTop(r) + 4);
+        return out;
+    };
+    QCOMPARE(backgrounds(), (QList<platform::TColor>{0xDDECEE, 0x000000, 0xDDECEE}));
     mouse.click(mouse.row(0));
-    const QImage after = g.viewport()->grab().toImage();
-    QCOMPARE(pixelprobe::at(after, 100, g.GetRowTop(1) + 4), platform::TColor(0xFFFFFF));
-    QCOMPARE(pixelprobe::at(after, 100, g.GetRowTop(0) + 4), platform::TColor(0x000000));
+    QCOMPARE(backgrounds().mid(0, 2), (QList<platform::TColor>{0x000000, 0xFFFFFF}));
 }
 
 void tst_SatelliteGrid::dragRowReordersSatellites_data() {
@@ -216,8 +210,10 @@ void tst_SatelliteGrid::dragRowReordersSatellites() {
     QCOMPARE(channelTargets(), targets);
     QCOMPARE(treeNode(f, 0)->text(0), names[0]);
     // Every row shows its record, and after a move no row is selected.
+    QStringList records;
     for (int r = 0; r < 3; ++r)
-        QCOMPARE(rowText(f, r), satelliteRowTexts(image::Image().Satellites[r + 1]).join(QLatin1Char('|')));
+        records << satelliteRowTexts(image::Image().Satellites[r + 1]).join(QLatin1Char('|'));
+    QCOMPARE(rowTexts(f), records);
     if (names != strings({"S0", "S1", "S2"}))
         QCOMPARE(f.selectedSatelliteRow(), -1);
     QVERIFY_IMAGE_INVARIANTS(image::Image());
@@ -235,7 +231,7 @@ void tst_SatelliteGrid::savedImageAfterDragKeepsChannelsOnTheirTransponders() {
     mouse.release(mouse.row(1));
     QCOMPARE(columnTexts(f, scName), strings({"S0", "S2", "S1"}));
 
-    const QString path = drv.path(QStringLiteral("moved.si"));
+    const QString path = drv.path(u"moved.si"_qs);
     drv.modals.answerSave(path);
     f.Saveto1->trigger();
     QVERIFY2(drv.boxes().isEmpty(), qPrintable(drv.boxes().join(QLatin1Char('\n'))));
@@ -243,7 +239,7 @@ void tst_SatelliteGrid::savedImageAfterDragKeepsChannelsOnTheirTransponders() {
     QVERIFY(!image::parseImage(readAll(path), back));
     image::Image() = back;
     QCOMPARE(channelTargets(), targets);
-    QCOMPARE(image::SatelliteDisplayName(back.Satellites[2]), QStringLiteral("S2"));
+    QCOMPARE(image::SatelliteDisplayName(back.Satellites[2]), u"S2"_qs);
     QCOMPARE(int(back.Satellites[2].SatelliteNumber), 1);
     QCOMPARE(image::TransponderFrequency(back, 3), 12000);
     QCOMPARE(int(back.Transponders[3].SatelliteIndex), 1);
@@ -258,9 +254,9 @@ void tst_SatelliteGrid::deleteSelectedRow_data() {
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<int>("selected");
-    const QString ask1 = QStringLiteral("S1 13 °O löschen ?");
-    const QString info1 = QStringLiteral("S1 13 °O mit 2 Transponder(n) gelöscht");
-    const QString s2After = QStringLiteral("S2|5|W|9750|10600|A|OFF|False|0|AUTO|1|1");
+    const QString ask1 = u"S1 13 °O löschen ?"_qs;
+    const QString info1 = u"S1 13 °O mit 2 Transponder(n) gelöscht"_qs;
+    const QString s2After = u"S2|5|W|9750|10600|A|OFF|False|0|AUTO|1|1"_qs;
     const QStringList afterS1{kRow0, s2After};
     const QStringList all{kRow0, kRow1, kRow2};
     QTest::newRow("asked, yes, reported")
@@ -275,9 +271,8 @@ void tst_SatelliteGrid::deleteSelectedRow_data() {
     QTest::newRow("pop-up") << 1 << true << false << true << int(platform::mrYes) << QStringList{ask1, info1}
                             << afterS1 << 1;
     QTest::newRow("last row: the new last row is selected")
-        << 2 << false << true << true << 0
-        << QStringList{QStringLiteral("S2 5 °W mit 1 Transponder(n) gelöscht")} << QStringList{kRow0, kRow1}
-        << 1;
+        << 2 << false << true << true << 0 << QStringList{u"S2 5 °W mit 1 Transponder(n) gelöscht"_qs}
+        << QStringList{kRow0, kRow1} << 1;
     QTest::newRow("no row selected") << -1 << false << false << true << 0 << QStringList{} << all << -1;
 }
 
@@ -345,7 +340,7 @@ void tst_SatelliteGrid::deleteOnlySatellite() {
 void tst_SatelliteGrid::deletionShowsRowsBelowAndRebuildsKeepThePage() {
     ImageFixture fixture = satelliteScenario();
     for (int s = 3; s < 60; ++s)
-        fixture.satelliteSlots.push_back(ImageFixture::satellite(s, QStringLiteral("X%1").arg(s), 100));
+        fixture.satelliteSlots.push_back(ImageFixture::satellite(s, u"X%1"_qs.arg(s), 100));
     FormDriver drv;
     openSatTab(drv, fixture);
     TForm1& f = *drv.form;
@@ -360,7 +355,7 @@ void tst_SatelliteGrid::deletionShowsRowsBelowAndRebuildsKeepThePage() {
     mouse.click(mouse.row(page - 1));
     QTest::keyClick(&g, Qt::Key_Delete);
     QCOMPARE(f.selectedSatelliteRow(), page - 1);
-    QCOMPARE(g.GetCellText(scName, page - 1), QStringLiteral("X%1").arg(page));
+    QCOMPARE(g.GetCellText(scName, page - 1), u"X%1"_qs.arg(page));
     QCOMPARE(g.TopRow(), 7);
     // A rebuild of the views keeps the page and the selected row.
     f.rebuildSatelliteViews();
@@ -393,10 +388,10 @@ void tst_SatelliteGrid::doubleClickOpensSatelliteDialog() {
         auto& s = *static_cast<TForm_satsettings*>(d);
         opened << s.Edit_satname->text() << s.Edit_satposition->text() << s.ComboBox_diseq->currentText()
                << QString::number(s.RadioGroup_W_O->ItemIndex());
-        s.Edit_satname->setText(QStringLiteral("Neu"));
-        s.Edit_satposition->setText(QStringLiteral("28,2"));
-        s.Edit_LOF_low->setText(QStringLiteral("9751"));
-        s.ComboBox_diseq->setCurrentText(QStringLiteral("Toneburst B"));
+        s.Edit_satname->setText(u"Neu"_qs);
+        s.Edit_satposition->setText(u"28,2"_qs);
+        s.Edit_LOF_low->setText(u"9751"_qs);
+        s.ComboBox_diseq->setCurrentText(u"Toneburst B"_qs);
         s.ComboBox_diseq11->setCurrentIndex(12);
         s.RadioGroup_diseq12->setItemIndex(1);
         s.RadioGroup_W_O->setItemIndex(0);
@@ -406,12 +401,11 @@ void tst_SatelliteGrid::doubleClickOpensSatelliteDialog() {
     mouse.doubleClick(mouse.row(1));
     QCOMPARE(opened, strings({"S1", "13", "A", "1"}));
     QCOMPARE(SatSettingsIndex, 1);
-    QCOMPARE(rowText(f, 1), QStringLiteral("Neu|28,2|W|9751|10600|Toneburst B|12|True|0|AUTO|1|2"));
-    QCOMPARE(rowTexts(f)[0], kRow0);
-    QCOMPARE(rowTexts(f)[2], kRow2);
+    QCOMPARE(rowTexts(f),
+             (QStringList{kRow0, u"Neu|28,2|W|9751|10600|Toneburst B|12|True|0|AUTO|1|2"_qs, kRow2}));
     QCOMPARE(f.selectedSatelliteRow(), 1);
     QCOMPARE(int(image::Image().Satellites[2].OrbitalPosition), 282);
-    QCOMPARE(treeNode(f, 1)->text(0), QStringLiteral("Neu"));
+    QCOMPARE(treeNode(f, 1)->text(0), u"Neu"_qs);
 }
 
 void tst_SatelliteGrid::rowsFollowTransponderChangesAndTreeDeletions() {
@@ -431,15 +425,15 @@ void tst_SatelliteGrid::rowsFollowTransponderChangesAndTreeDeletions() {
     answerFormBy(drv, [](QDialog* d) {
         auto& t = *static_cast<TForm_transponder*>(d);
         t.ComboBox_satellit_fuer_neuen_transponder->setCurrentIndex(2);
-        t.Edit_frequenz->setText(QStringLiteral("12500"));
-        t.Edit_symbolrate->setText(QStringLiteral("27500"));
-        t.Edit_onid->setText(QStringLiteral("1"));
-        t.Edit_TID->setText(QStringLiteral("2"));
+        t.Edit_frequenz->setText(u"12500"_qs);
+        t.Edit_symbolrate->setText(u"27500"_qs);
+        t.Edit_onid->setText(u"1"_qs);
+        t.Edit_TID->setText(u"2"_qs);
         QTest::mouseClick(t.BitBtn_transponder_aendern, Qt::LeftButton);
     });
     f.TreeView_satellites->setCurrentItem(treeNode(f, 2));
     f.neuerTransponder1->trigger();
-    QCOMPARE(drv.boxes().last(), QStringLiteral("Transponder neu angelegt."));
+    QCOMPARE(drv.boxes().last(), u"Transponder neu angelegt."_qs);
     QCOMPARE(columnTexts(f, scTransponders), strings({"1", "2", "2"}));
 
     // The tree's deletion of a satellite above it leaves the selection on the same satellite.

@@ -21,11 +21,9 @@ QStringList treeTexts(TForm1& f) {
         QTreeWidgetItem* root = treeNode(f, s);
         QStringList children;
         for (int k = 0; k < root->childCount(); ++k)
-            children << QStringLiteral("%1=%2")
-                            .arg(root->child(k)->text(0))
+            children << u"%1=%2"_qs.arg(root->child(k)->text(0))
                             .arg(TForm1::TreeNodeTransponderIndex(root->child(k)));
-        out << QStringLiteral("%1#%2[%3]")
-                   .arg(root->text(0))
+        out << u"%1#%2[%3]"_qs.arg(root->text(0))
                    .arg(TForm1::TreeNodeSatelliteIndex(root))
                    .arg(children.join(QLatin1String(", ")));
     }
@@ -82,7 +80,7 @@ void tst_SatelliteTree::treeOnUnorderedTable() {
     f.loescheTransponder1->trigger();
     QCOMPARE(tableFrequencies(), (QList<int>{11000, 10700, 12500, 10800}));
     QCOMPARE(channelTargets(), (strings({"K0:10800", "K1:12500"})));
-    QCOMPARE(treeTexts(f)[1], QStringLiteral("S1#1[11000 H S 27500=0]"));
+    QCOMPARE(treeTexts(f)[1], u"S1#1[11000 H S 27500=0]"_qs);
 }
 
 void tst_SatelliteTree::popupFollowsEverySelectionChange() {
@@ -128,17 +126,13 @@ void tst_SatelliteTree::usedNodesDrawnOnTheirBackground() {
     f.TreeView_satellites->expandAll();
     QTreeWidget* tree = f.TreeView_satellites;
     const QImage shot = tree->viewport()->grab().toImage();
-    const auto background = [&](QTreeWidgetItem* node) {
-        const QRect r = tree->visualItemRect(node);
-        return platform::fromQColor(shot.pixelColor(r.right() - 3, r.center().y()));
-    };
+    QList<platform::TColor> backgrounds;
+    for (const auto& [s, k] : QList<std::pair<int, int>>{{0, -1}, {0, 0}, {0, 1}, {1, -1}, {1, 0}, {2, 0}}) {
+        const QRect r = tree->visualItemRect(treeNode(f, s, k));
+        backgrounds << platform::fromQColor(shot.pixelColor(r.right() - 3, r.center().y()));
+    }
     const platform::TColor base = platform::fromQColor(tree->palette().color(QPalette::Base));
-    QCOMPARE(background(treeNode(f, 0)), platform::TColor(0xC0DCC0));
-    QCOMPARE(background(treeNode(f, 0, 0)), platform::TColor(0xDDECEE));
-    QCOMPARE(background(treeNode(f, 0, 1)), platform::TColor(0xDDECEE));
-    QCOMPARE(background(treeNode(f, 1)), base);
-    QCOMPARE(background(treeNode(f, 1, 0)), base);
-    QCOMPARE(background(treeNode(f, 2, 0)), platform::TColor(0xDDECEE));
+    QCOMPARE(backgrounds, (QList<platform::TColor>{0xC0DCC0, 0xDDECEE, 0xDDECEE, base, base, 0xDDECEE}));
 
     // A transponder is drawn used as soon as a channel names it; its satellite at the next rebuild.
     image::Image().Channels[1].TransponderIndex = 3;
@@ -186,9 +180,9 @@ void tst_SatelliteTree::deleteSatelliteFromTree() {
     f.loescheSatellit->trigger();
 
     const bool yes = answer == platform::mrYes;
-    QStringList expected{QStringLiteral("S1 13 ° O löschen ?")};
+    QStringList expected{u"S1 13 ° O löschen ?"_qs};
     if (yes)
-        expected << QStringLiteral("S1 13 ° O mit 2 Transponder(n) gelöscht");
+        expected << u"S1 13 ° O mit 2 Transponder(n) gelöscht"_qs;
     QCOMPARE(drv.boxes(), expected);
     QCOMPARE(drv.modals.shown()[0].buttons, unsigned(platform::mbYes | platform::mbCancel));
     QCOMPARE(image::Image().SatelliteCount, yes ? 2 : 3);
@@ -207,8 +201,8 @@ void tst_SatelliteTree::deleteSatelliteFromGrid_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<bool>("deleted");
-    const QString question = QStringLiteral("S0 19,2 °O löschen ?");
-    const QString info = QStringLiteral("S0 19,2 °O mit 2 Transponder(n) gelöscht");
+    const QString question = u"S0 19,2 °O löschen ?"_qs;
+    const QString info = u"S0 19,2 °O mit 2 Transponder(n) gelöscht"_qs;
     QTest::newRow("asked, yes, reported")
         << false << true << int(platform::mrYes) << QStringList{question, info} << true;
     QTest::newRow("asked, cancelled")
@@ -239,7 +233,7 @@ void tst_SatelliteTree::deleteSatelliteFromGrid() {
         QCOMPARE(treeTexts(f),
                  (strings({"S1#0[11000 H S 27500=0, 11100 V S 27500=1]", "S2#1[12000 H S 27500=2]"})));
         QCOMPARE(channelTargets(), (strings({"K2:11000", "K3:11000", "K4:12000"})));
-        QCOMPARE(f.Label_satcount->text(), QStringLiteral("2"));
+        QCOMPARE(f.Label_satcount->text(), u"2"_qs);
         QCOMPARE(int(image::Image().ImageCounts.NumSatellites), 2);
     }
     QVERIFY_IMAGE_INVARIANTS(image::Image());
@@ -253,10 +247,10 @@ void tst_SatelliteTree::deleteOnlySatellite() {
     f.TreeView_satellites->setCurrentItem(treeNode(f, 0, 0));
     drv.modals.answerMessage(platform::mrYes);
     f.loescheSatellit->trigger();
-    QCOMPARE(drv.boxes().last(), QStringLiteral("S0 19,2 ° O mit 2 Transponder(n) gelöscht"));
+    QCOMPARE(drv.boxes().last(), u"S0 19,2 ° O mit 2 Transponder(n) gelöscht"_qs);
     QCOMPARE(f.TreeView_satellites->topLevelItemCount(), 0);
     QCOMPARE(image::Image().ChannelCount, 0);
-    QCOMPARE(f.Label_satcount->text(), QStringLiteral("0"));
+    QCOMPARE(f.Label_satcount->text(), u"0"_qs);
     QVERIFY(!f.neuerTransponder1->isEnabled());
     // Nothing left to delete, nothing to crash on.
     f.loescheSatellit->trigger();
@@ -288,7 +282,7 @@ void tst_SatelliteTree::savedBytesAfterEdits() {
     f.loescheTransponder1->trigger();
     const QStringList targets = channelTargets();
 
-    const QString path = drv.path(QStringLiteral("saved.si"));
+    const QString path = drv.path(u"saved.si"_qs);
     drv.modals.answerSave(path);
     f.Saveto1->trigger();
     QVERIFY(drv.boxes().isEmpty());
@@ -303,7 +297,7 @@ void tst_SatelliteTree::savedBytesAfterEdits() {
     image::Image() = back;
     QCOMPARE(channelTargets(), targets);
     QCOMPARE(back.SatelliteCount, 3);
-    QCOMPARE(image::SatelliteDisplayName(back.Satellites[1]), QStringLiteral("S2"));
+    QCOMPARE(image::SatelliteDisplayName(back.Satellites[1]), u"S2"_qs);
     QCOMPARE(int(back.Satellites[2].NumTransponders), 1);
     // Byte 20 of the second satellite slot is its transponder count.
     QCOMPARE(int(image::Byte(bytes.at(qsizetype(image::layout::kSatelliteOffset + 48 + 20)))), 1);
@@ -313,13 +307,12 @@ void tst_SatelliteTree::saveRefusesWhatWouldNotLoadBack() {
     FormDriver drv;
     loadScenario(drv, satelliteScenario());
     TForm1& f = *drv.form;
-    const QString path = drv.writeFile(QStringLiteral("old.si"), "old");
+    const QString path = drv.writeFile(u"old.si"_qs, "old");
     image::Image().Providers[1] = image::TProviderRecord{};
     drv.modals.answerSave(path);
     f.Saveto1->trigger();
     QCOMPARE(drv.boxes().size(), 1);
-    QVERIFY2(drv.boxes()[0].contains(QStringLiteral("Provider 1 besteht nur aus Nullbytes")),
-             qPrintable(drv.boxes()[0]));
+    QVERIFY2(drv.boxes()[0].contains(u"Provider 1 besteht nur aus Nullbytes"_qs), qPrintable(drv.boxes()[0]));
     QCOMPARE(readAll(path), QByteArray("old"));
     QVERIFY(!f.ImageSaved);
 }
