@@ -57,7 +57,7 @@ public:
     void NewPage() override { ++pages; }
     void EndDoc() override { ++ended; }
     void TextOut(int x, int y, const QString& text) override {
-        texts << QStringLiteral("%1 %2 %3 %4").arg(pages - 1).arg(x).arg(y).arg(text);
+        texts << u"%1 %2 %3 %4"_qs.arg(pages - 1).arg(x).arg(y).arg(text);
     }
 
 private:
@@ -73,7 +73,7 @@ private:
 QStringList channelNames(int n) {
     QStringList names;
     for (int i = 1; i <= n; ++i)
-        names << QStringLiteral("Sender %1").arg(i);
+        names << u"Sender %1"_qs.arg(i);
     return names;
 }
 
@@ -157,19 +157,17 @@ void tst_SmallDialogs::favMove() {
     QFETCH(QList<int>, order);
     FormDriver drv;
     TForm1& f = *drv.form;
-    QStringList names = {QStringLiteral("Nachrichten"), QStringLiteral("Sport"),   QStringLiteral("Kinder"),
-                         QStringLiteral("Musik"),       QStringLiteral("Filme"),   QStringLiteral("Doku"),
-                         QStringLiteral("Regional"),    QStringLiteral("Ausland"), QStringLiteral("Radio")};
+    QStringList names = u"Nachrichten Sport Kinder Musik Filme Doku Regional Ausland Radio"_qs.split(u' ');
     ImageFixture fixture = ImageFixture::typical();
     fixture.favGroups.clear();
     for (int g = 1; g <= 9; ++g)
         fixture.favGroups.push_back(ImageFixture::favGroup(names[g - 1], {g - 1, g % 10}));
-    drv.pressLoad(drv.writeFile(QStringLiteral("groups.si"), fixture.build()));
+    drv.pressLoad(drv.writeFile(u"groups.si"_qs, fixture.build()));
     QVERIFY(f.FileLoaded);
     const auto before = std::make_unique<image::SettingsImage>(image::Image());
 
     // The moved group's radio item holds a name longer than its record: the item keeps all of it.
-    names[s - 1] = QStringLiteral("Lange Gruppe Nummer %1").arg(s);
+    names[s - 1] = u"Lange Gruppe Nummer %1"_qs.arg(s);
     f.RadioGroup_fav->setItemIndex(s);
     drv.modals.answerInput(names[s - 1]);
     f.Favumbenennen1->trigger();
@@ -188,7 +186,7 @@ void tst_SmallDialogs::favMove() {
     f.Verschieben1->trigger();
     QCOMPARE(drv.modals.shown().last().form, Form_favs.get());
     QCOMPARE(targets, names);
-    QCOMPARE(label, QStringLiteral("Favorit ") + names[s - 1] + QStringLiteral("  verschieben ?"));
+    QCOMPARE(label, u"Favorit "_qs + names[s - 1] + u"  verschieben ?"_qs);
     QVERIFY(!Form_favs->isVisible());
     QCOMPARE(Form_favs->result(), int(QDialog::Accepted));
 
@@ -203,10 +201,10 @@ void tst_SmallDialogs::favMove() {
     }
 
     // Saved and read again, the groups stand in their new order with their members.
-    drv.modals.answerSave(drv.path(QStringLiteral("saved.si")));
+    drv.modals.answerSave(drv.path(u"saved.si"_qs));
     f.Saveto1->trigger();
     auto reloaded = std::make_unique<image::SettingsImage>();
-    QVERIFY(!image::readImageFile(drv.path(QStringLiteral("saved.si")), *reloaded));
+    QVERIFY(!image::readImageFile(drv.path(u"saved.si"_qs), *reloaded));
     QVERIFY(reloaded->FavGroups == img.FavGroups);
 }
 
@@ -214,7 +212,7 @@ void tst_SmallDialogs::favMoveRefusals() {
     FormDriver drv;
     TForm1& f = *drv.form;
     for (int g = 1; g <= 9; ++g)
-        image::StoreName(image::Image().FavGroups[g].GroupName, QStringLiteral("G%1").arg(g));
+        image::StoreName(image::Image().FavGroups[g].GroupName, u"G%1"_qs.arg(g));
     const auto groups = image::Image().FavGroups;
     const QStringList items = f.RadioGroup_fav->Items();
 
@@ -243,12 +241,11 @@ void tst_SmallDialogs::favMoveRefusals() {
     QVERIFY(!Form_favs->isVisible());
     QCOMPARE(Form_favs->result(), int(QDialog::Rejected));
 
-    QCOMPARE(drv.modals.texts(),
-             (QStringList{QStringLiteral("Fehler! Zielfavgruppe auswählen."),
-                          QStringLiteral("Fehler! Keine Favoritengruppe zum Verschieben gewählt.")}));
+    QCOMPARE(drv.modals.texts(), (QStringList{u"Fehler! Zielfavgruppe auswählen."_qs,
+                                              u"Fehler! Keine Favoritengruppe zum Verschieben gewählt."_qs}));
     QCOMPARE(f.RadioGroup_fav->Items(), items);
     QVERIFY(image::Image().FavGroups == groups);
-    QCOMPARE(columnCaption(f.DataGrid_channels, 13), QStringLiteral("Fav1"));
+    QCOMPARE(columnCaption(f.DataGrid_channels, 13), u"Fav1"_qs);
 }
 
 void tst_SmallDialogs::providerChoice_data() {
@@ -261,19 +258,19 @@ void tst_SmallDialogs::providerChoice_data() {
     QTest::addColumn<int>("providerCount");
     QTest::addColumn<QString>("refusal"); // empty: accepted
 
-    const QStringList beta{QStringLiteral("Beta")};
-    const QString choose = QStringLiteral("Bitte Provider auswählen !");
+    const QStringList beta{u"Beta"_qs};
+    const QString choose = u"Bitte Provider auswählen !"_qs;
     QTest::newRow("no mode") << -1 << "Neu" << beta << 0 << true << 1 << 3 << "Bitte Auswahl treffen!";
     QTest::newRow("Neu, empty") << 0 << "" << beta << 0 << true << 1 << 3 << "Bitte Provider eingeben !";
     QTest::newRow("Neu") << 0 << "Delta" << beta << 0 << true << 1 << 3 << "";
     QTest::newRow("Neu, 462 providers") << 0 << "Delta" << beta << 0 << true << 1 << 462 << "";
     QTest::newRow("Neu, 463 providers: image full")
-        << 0 << "Delta" << beta << 0 << true << 1 << 463 << QStringLiteral("Zuviele Provider ! ") + choose;
+        << 0 << "Delta" << beta << 0 << true << 1 << 463 << u"Zuviele Provider ! "_qs + choose;
     QTest::newRow("Aus Radiogroup") << 1 << "" << beta << 0 << true << -1 << 3 << "";
     QTest::newRow("Aus Radiogroup, nothing chosen") << 1 << "" << beta << -1 << true << 1 << 3 << choose;
     QTest::newRow("Aus Radiogroup, disabled") << 1 << "" << beta << 0 << false << 1 << 3 << choose;
     QTest::newRow("Aus Radiogroup, name not listed")
-        << 1 << "" << QStringList{QStringLiteral("Omega")} << 0 << true << 1 << 3 << choose;
+        << 1 << "" << QStringList{u"Omega"_qs} << 0 << true << 1 << 3 << choose;
     QTest::newRow("Aus Combobox") << 2 << "" << beta << -1 << true << 2 << 3 << "";
     QTest::newRow("Aus Combobox, nothing chosen") << 2 << "Delta" << beta << 0 << true << -1 << 3 << choose;
 }
@@ -288,7 +285,7 @@ void tst_SmallDialogs::providerChoice() {
     QFETCH(int, providerCount);
     QFETCH(QString, refusal);
     FormDriver drv;
-    const QStringList providers{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")};
+    const QStringList providers{u"Alpha"_qs, u"Beta"_qs, u"Gamma"_qs};
     drv.form->ListBox_provider->addItems(providers);
     image::Image().ProviderCount = providerCount;
 
@@ -336,10 +333,9 @@ void tst_SmallDialogs::providerCancel() {
     QFETCH(int, how);
     FormDriver drv;
     TForm_provider& p = *Form_provider;
-    QCOMPARE(p.BitBtn_provider_uebernehmen->text(),
-             QStringLiteral("Provider übernehmen\r\n(und Channels einfügen)"));
+    QCOMPARE(p.BitBtn_provider_uebernehmen->text(), u"Provider übernehmen\r\n(und Channels einfügen)"_qs);
     p.RadioGroup_auswahl_Provider->setItemIndex(0);
-    p.Edit_provider->setText(QStringLiteral("Delta"));
+    p.Edit_provider->setText(u"Delta"_qs);
     // First an accepted choice; the flag it set must not survive a cancel of the next opening.
     drv.modals.answerForm([&](QDialog* form) -> int {
         form->show();
@@ -378,16 +374,14 @@ void tst_SmallDialogs::printLayout_data() {
                   "0 1500 200   71)", "0 1800 200 Sender 71", "0 1500 2810  100)", "0 3000 200  141)",
                   "0 3300 200 Sender 141", "0 3000 1010  150)"});
     QTest::newRow("150 x 1, Anzahl 2: rows 1-140")
-        << 150 << 1 << QStringLiteral("2") << 2 << 140
+        << 150 << 1 << u"2"_qs << 2 << 140
         << texts({"0 0 6410   70)", "1 0 200   71)", "1 300 6410 Sender 140"});
     QTest::newRow("150 x 2, alle: page 2 holds 141-150")
         << 150 << 2 << QString() << 2 << 150
         << texts({"0 1500 6410  140)", "1 0 200  141)", "1 0 1010  150)"});
-    QTest::newRow("Anzahl 0: one page")
-        << 150 << 1 << QStringLiteral("0") << 1 << 70 << texts({"0 0 6410   70)"});
-    QTest::newRow("Anzahl -2: one page") << 150 << 3 << QStringLiteral("-2") << 1 << 150 << QStringList();
-    QTest::newRow("Anzahl beyond the rows")
-        << 150 << 1 << QStringLiteral("5") << 3 << 150 << texts({"2 0 200  141)"});
+    QTest::newRow("Anzahl 0: one page") << 150 << 1 << u"0"_qs << 1 << 70 << texts({"0 0 6410   70)"});
+    QTest::newRow("Anzahl -2: one page") << 150 << 3 << u"-2"_qs << 1 << 150 << QStringList();
+    QTest::newRow("Anzahl beyond the rows") << 150 << 1 << u"5"_qs << 3 << 150 << texts({"2 0 200  141)"});
     QTest::newRow("rows fill the page: no empty page")
         << 210 << 3 << QString() << 1 << 210 << texts({"0 3000 6410  210)"});
     QTest::newRow("1000 rows") << 1000 << 1 << QString() << 15 << 1000 << texts({"14 0 1910 1000)"});
@@ -406,7 +400,7 @@ void tst_SmallDialogs::printLayout() {
     RecordingPrinter printer;
     QStringList names = channelNames(rows);
     if (rows == 0)
-        names = {QStringLiteral("Größe €"), QStringLiteral("Ωmega ТВ"), QString()};
+        names = {u"Größe €"_qs, u"Ωmega ТВ"_qs, QString()};
     setUpPrint(names, 1, pages);
     Form_drucken->RadioGroup_druckspalten->button(columns - 1)->click();
     QTest::mouseClick(Form_drucken->BitBtn_drucken, Qt::LeftButton);
@@ -426,24 +420,18 @@ void tst_SmallDialogs::printRefusals_data() {
     // here), "nomodule" (the print module missing)
     QTest::addColumn<QString>("printer");
     QTest::addColumn<QString>("message");
-    QTest::newRow("page count no number") << "zwei"
-                                          << "recording"
-                                          << "'zwei' ist keine gültige Seitenzahl.";
-    QTest::newRow("page count empty") << ""
-                                      << "recording"
-                                      << "'' ist keine gültige Seitenzahl.";
-    QTest::newRow("page count too large") << "99999999999"
-                                          << "recording"
-                                          << "'99999999999' ist keine gültige Seitenzahl.";
-    QTest::newRow("no default printer") << QString() << "none"
-                                        << "Kein Drucker vorhanden.";
-    QTest::newRow("printer cannot start") << QString() << "unwritable"
-                                          << "Der Drucker konnte nicht gestartet werden.";
-    QTest::newRow("print module, no printer") << QString() << "module"
-                                              << "Kein Drucker vorhanden.";
-    QTest::newRow("print module missing")
-        << QString() << "nomodule"
-        << "Das Druckmodul konnte nicht geladen werden, es kann nicht gedruckt werden.\n";
+    const auto row = [](const char* name, const char* pages, const char* printer, const char* message) {
+        QTest::newRow(name) << (pages ? QString::fromUtf8(pages) : QString()) << QString::fromUtf8(printer)
+                            << QString::fromUtf8(message);
+    };
+    row("page count no number", "zwei", "recording", "'zwei' ist keine gültige Seitenzahl.");
+    row("page count empty", "", "recording", "'' ist keine gültige Seitenzahl.");
+    row("page count too large", "99999999999", "recording", "'99999999999' ist keine gültige Seitenzahl.");
+    row("no default printer", nullptr, "none", "Kein Drucker vorhanden.");
+    row("printer cannot start", nullptr, "unwritable", "Der Drucker konnte nicht gestartet werden.");
+    row("print module, no printer", nullptr, "module", "Kein Drucker vorhanden.");
+    row("print module missing", nullptr, "nomodule",
+        "Das Druckmodul konnte nicht geladen werden, es kann nicht gedruckt werden.\n");
 }
 
 void tst_SmallDialogs::printRefusals() {
@@ -452,7 +440,7 @@ void tst_SmallDialogs::printRefusals() {
     QFETCH(QString, message);
     FormDriver drv;
     RecordingPrinter recording;
-    const QString unwritable = drv.path(QStringLiteral("missing/dir/list.pdf"));
+    const QString unwritable = drv.path(u"missing/dir/list.pdf"_qs);
     QtPrinter none([] { return std::unique_ptr<QPrinter>(); });
     QtPrinter failing([unwritable] { return pdfPrinter(unwritable); });
     ModulePrinter module(QStringLiteral(MODULE_DIR));
@@ -507,7 +495,7 @@ void tst_SmallDialogs::printFromPopupStaysOpen() {
 
 void tst_SmallDialogs::printToPdf() {
     FormDriver drv;
-    const QString pdf = drv.path(QStringLiteral("liste.pdf"));
+    const QString pdf = drv.path(u"liste.pdf"_qs);
     QtPrinter toPdf([pdf] { return pdfPrinter(pdf); });
     setPrinter(&toPdf);
     setUpPrint(channelNames(150), 1, QString());
@@ -518,7 +506,7 @@ void tst_SmallDialogs::printToPdf() {
     const QByteArray bytes = readAll(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     // 70 + 70 + 10 rows: three pages.
-    QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 3);
+    QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression(u"/Type\\s*/Page(?!s)"_qs)), 3);
 }
 
 QTEST_MAIN(tst_SmallDialogs)
