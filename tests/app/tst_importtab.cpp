@@ -51,7 +51,7 @@ public:
             }
         });
     }
-    QString root() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
+    QString root() const { return u"http://127.0.0.1:%1"_qs.arg(serverPort()); }
 
 private:
     void read(QTcpSocket* socket) {
@@ -77,45 +77,37 @@ private:
 /// TV K1 on 11100 H, radio R0 on 11034 V; providers "P" and "Testanbieter"; group 1 holds R0 and K0.
 ImageFixture importScenario() {
     ImageFixture f;
-    f.satelliteSlots = {ImageFixture::satellite(0, QStringLiteral("S0"), 192),
-                        ImageFixture::satellite(1, QStringLiteral("S1"), 130)};
+    f.satelliteSlots = {ImageFixture::satellite(0, u"S0"_qs, 192), ImageFixture::satellite(1, u"S1"_qs, 130)};
     f.satelliteSlots[0].NumTransponders = 2;
     f.satelliteSlots[1].NumTransponders = 1;
     f.transponders = {ImageFixture::transponder(0, 11034, 1), ImageFixture::transponder(0, 11100, 0),
                       ImageFixture::transponder(1, 11034, 1)};
-    f.channels = {ImageFixture::channel(QStringLiteral("K0"), 0, 0, 200),
-                  ImageFixture::channel(QStringLiteral("K1"), 1, 0, 201),
-                  ImageFixture::channel(QStringLiteral("R0"), 0, 1, 202)};
+    f.channels = {ImageFixture::channel(u"K0"_qs, 0, 0, 200), ImageFixture::channel(u"K1"_qs, 1, 0, 201),
+                  ImageFixture::channel(u"R0"_qs, 0, 1, 202)};
     f.channels[2].ServiceType = 0x19; // scrambled HD radio
     f.tvCount = 2;
-    f.providerBlocks = {ImageFixture::provider(QStringLiteral("P")),
-                        ImageFixture::provider(QStringLiteral("Testanbieter"))};
-    f.favGroups = {ImageFixture::favGroup(QStringLiteral("Eins"), {2, 0})};
+    f.providerBlocks = {ImageFixture::provider(u"P"_qs), ImageFixture::provider(u"Testanbieter"_qs)};
+    f.favGroups = {ImageFixture::favGroup(u"Eins"_qs, {2, 0})};
     return f;
 }
 
 /// One transponder with a linked free TV channel and a radio channel with Nagravision 3.
-Transponder webTransponder(const QString& frequency = QStringLiteral("11034"),
-                           const QString& pol = QStringLiteral("V"),
-                           const QString& provider = QStringLiteral("Testanbieter")) {
+Transponder webTransponder(const QString& frequency = u"11034"_qs, const QString& pol = u"V"_qs,
+                           const QString& provider = u"Testanbieter"_qs) {
     Transponder tp;
     tp.frequency = frequency;
     tp.polarisation = pol;
     tp.provider = provider;
-    Channel alpha;
-    alpha.name = QStringLiteral("Alpha");
-    alpha.serviceId = QStringLiteral("101");
-    Channel beta;
-    beta.name = QStringLiteral("Beta \u00E9\u20AC");
-    beta.serviceId = QStringLiteral("102");
-    beta.radio = true;
-    beta.ca = QStringLiteral("Nagravision 3");
-    tp.channels = {alpha, beta};
+    tp.channels = {Channel{.name = u"Alpha"_qs, .serviceId = u"101"_qs},
+                   Channel{.name = u"Beta \u00E9\u20AC"_qs,
+                           .serviceId = u"102"_qs,
+                           .ca = u"Nagravision 3"_qs,
+                           .radio = true}};
     return tp;
 }
 
 QString satellitePage(const QList<Transponder>& transponders) {
-    return listingpages::page(QStringLiteral("Astra 19.2\u00B0E - LyngSat"), transponders);
+    return listingpages::page(u"Astra 19.2\u00B0E - LyngSat"_qs, transponders);
 }
 
 /// A window with the scenario loaded and satellites.ini pointing the site at server.
@@ -124,7 +116,7 @@ struct ImportDriver {
     TForm1& f = *drv.form;
 
     explicit ImportDriver(const SiteServer& server, const ImageFixture& fixture = importScenario()) {
-        drv.writeFile(QStringLiteral("satellites.ini"),
+        drv.writeFile(u"satellites.ini"_qs,
                       "[Satellites]\r\n1=Astra\r\n[lyngsat]\r\nroot=" + server.root().toLatin1() +
                           "\r\n1=" + server.root().toLatin1() + "/box.html\r\n");
         loadScenario(drv, fixture);
@@ -159,6 +151,10 @@ struct ImportDriver {
                f.DataGrid_lyngsat->isEnabled() && !f.importBusy();
     }
     QColor labelColor(QLabel* label) const { return label->palette().color(QPalette::WindowText); }
+    /// Exactly one box was shown, and it was an error box.
+    bool oneErrorBox() const {
+        return drv.modals.shown().size() == 1 && drv.modals.shown().first().kind == ShownBox::Kind::Error;
+    }
 };
 
 QColor bgr(platform::TColor c) {
@@ -212,11 +208,11 @@ void tst_ImportTab::fetchListsTransponderRows() {
     QFETCH(QStringList, frequencies);
     SiteServer server;
     Transponder ku = webTransponder();
-    ku.extra << QStringLiteral("<td>Mediaguard 2 MPEG-4/HD</td>");
-    Transponder c = webTransponder(QStringLiteral("3840"), QStringLiteral("H"));
+    ku.extra << u"<td>Mediaguard 2 MPEG-4/HD</td>"_qs;
+    Transponder c = webTransponder(u"3840"_qs, u"H"_qs);
     const QString page = satellitePage({ku, c});
-    server.pages[QStringLiteral("/ab1.html")] = page;
-    server.pages[QStringLiteral("/box.html")] = page;
+    server.pages[u"/ab1.html"_qs] = page;
+    server.pages[u"/box.html"_qs] = page;
     ImportDriver d(server);
     d.f.RadioGroup_lyngsat->button(19)->click();
     d.f.CheckBox_cband->setChecked(cBand);
@@ -228,14 +224,14 @@ void tst_ImportTab::fetchListsTransponderRows() {
     QCOMPARE(server.paths, QStringList{box ? u"/box.html"_qs : u"/ab1.html"_qs});
     QVERIFY(d.atRest());
     QVERIFY(d.drv.boxes().isEmpty());
-    QCOMPARE(d.f.PagePositionText, QStringLiteral("19.2\u00B0E"));
+    QCOMPARE(d.f.PagePositionText, u"19.2\u00B0E"_qs);
     QCOMPARE(d.f.DataGrid_lyngsat->RowCount(), frequencies.size());
     QCOMPARE(d.rowTexts(d.f.DataGrid_lyngsat, 0, 10),
              (QStringList{u"S2"_qs, u"Testanbieter"_qs, u"1019"_qs, u"1"_qs, u"11034"_qs, u"27500"_qs,
                           u"3/4"_qs, u"V"_qs, u"DVB-S2"_qs, u"ja"_qs}));
     if (cBand)
         QCOMPARE(d.f.DataGrid_lyngsat->Cell(4, 1)->AsString() + d.f.DataGrid_lyngsat->Cell(7, 1)->AsString(),
-                 QStringLiteral("3840H"));
+                 u"3840H"_qs);
     QVERIFY(!d.f.BitBtn_lyngsat_sender_hinzufuegen->isEnabled());
 }
 
@@ -256,7 +252,7 @@ void tst_ImportTab::failedFetchRestoresTheWindow() {
     SiteServer server;
     ImportDriver d(server);
     // A good page first, with a selected row: the failed fetch must leave both grids empty.
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({webTransponder()});
+    server.pages[u"/sirius4.html"_qs] = satellitePage({webTransponder()});
     d.fetch();
     d.select(0);
     QCOMPARE(d.f.DataGrid_lyngsat_sender->RowCount(), 2);
@@ -266,7 +262,7 @@ void tst_ImportTab::failedFetchRestoresTheWindow() {
     if (how == u"refused") {
         server.close();
     } else if (how == u"empty") {
-        d.f.ComboBox_lyngsat->addItem(QStringLiteral("ohne Adresse"));
+        d.f.ComboBox_lyngsat->addItem(u"ohne Adresse"_qs);
         d.f.ComboBox_lyngsat->setCurrentIndex(1);
         d.f.CheckBox_satellites_combo_lyngsat->setChecked(true);
     } else if (how == u"silent") {
@@ -276,8 +272,7 @@ void tst_ImportTab::failedFetchRestoresTheWindow() {
         platform::setHttpTransport(&m_noModule);
     }
     d.fetch();
-    QCOMPARE(d.drv.modals.shown().size(), 1);
-    QCOMPARE(d.drv.modals.shown().first().kind, ShownBox::Kind::Error);
+    QVERIFY(d.oneErrorBox());
     QVERIFY2(d.drv.boxes().first().contains(error), qPrintable(d.drv.boxes().first()));
     QVERIFY(d.atRest());
     QCOMPARE(d.f.DataGrid_lyngsat->RowCount(), 0);
@@ -305,27 +300,23 @@ void tst_ImportTab::secondFetchWhileOneWaitsIsRefused() {
 
 void tst_ImportTab::packagePageFetchedOnceAndAfterAFailureAgain() {
     SiteServer server;
-    Transponder a =
-        webTransponder(QStringLiteral("11034"), QStringLiteral("V"), QStringLiteral("Sky Italia"));
-    Transponder b =
-        webTransponder(QStringLiteral("11100"), QStringLiteral("H"), QStringLiteral("Sky Italia"));
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({a, b});
+    Transponder a = webTransponder(u"11034"_qs, u"V"_qs, u"Sky Italia"_qs);
+    Transponder b = webTransponder(u"11100"_qs, u"H"_qs, u"Sky Italia"_qs);
+    server.pages[u"/sirius4.html"_qs] = satellitePage({a, b});
     ImportDriver d(server);
     d.fetch();
     QCOMPARE(d.f.DataGrid_lyngsat->RowCount(), 2);
     d.select(0); // the package page is missing
-    QCOMPARE(d.drv.modals.shown().size(), 1);
-    QCOMPARE(d.drv.modals.shown().first().kind, ShownBox::Kind::Error);
+    QVERIFY(d.oneErrorBox());
     QCOMPARE(d.f.DataGrid_lyngsat_sender->RowCount(), 0);
     QVERIFY(d.f.Label_warten->isHidden());
-    Transponder package =
-        webTransponder(QStringLiteral("11100"), QStringLiteral("H"), QStringLiteral("Sky Italia"));
+    Transponder package = webTransponder(u"11100"_qs, u"H"_qs, u"Sky Italia"_qs);
     package.provider.clear();
-    package.channels[0].name = QStringLiteral("Paket");
-    server.pages[QStringLiteral("/packages/skyitalia.html")] = satellitePage({package});
+    package.channels[0].name = u"Paket"_qs;
+    server.pages[u"/packages/skyitalia.html"_qs] = satellitePage({package});
     d.drv.modals.clear();
     d.select(1); // fetched now, although an earlier fetch of the same address failed
-    QCOMPARE(d.f.DataGrid_lyngsat_sender->Cell(3, 0)->AsString(), QStringLiteral("Paket"));
+    QCOMPARE(d.f.DataGrid_lyngsat_sender->Cell(3, 0)->AsString(), u"Paket"_qs);
     d.select(0); // held
     const QStringList packagePath{u"/packages/skyitalia.html"_qs};
     QCOMPARE(server.paths, QStringList{u"/sirius4.html"_qs} + packagePath + packagePath);
@@ -338,17 +329,16 @@ void tst_ImportTab::packagePageFetchedOnceAndAfterAFailureAgain() {
 
 void tst_ImportTab::nonNumericSymbolRateShowsTheErrorBox() {
     SiteServer server;
-    server.pages[QStringLiteral("/sirius4.html")] =
+    server.pages[u"/sirius4.html"_qs] =
         satellitePage({webTransponder(), webTransponder(u"11100"_qs, u"H"_qs)});
     ImportDriver d(server);
     d.fetch();
     d.select(1);
     QCOMPARE(d.f.DataGrid_lyngsat_vergleich->RowCount(), 1);
-    d.f.DataGrid_lyngsat->Cell(5, 0)->SetAsString(QStringLiteral("27.500"));
+    d.f.DataGrid_lyngsat->Cell(5, 0)->SetAsString(u"27.500"_qs);
     d.select(0);
-    QCOMPARE(d.drv.modals.shown().size(), 1);
-    QCOMPARE(d.drv.modals.shown().first().kind, ShownBox::Kind::Error);
-    QVERIFY(d.drv.boxes().first().contains(QStringLiteral("27.500")));
+    QVERIFY(d.oneErrorBox());
+    QVERIFY(d.drv.boxes().first().contains(u"27.500"_qs));
     QCOMPARE(d.f.DataGrid_lyngsat_sender->RowCount(), 0);
     QCOMPARE(d.f.DataGrid_lyngsat_vergleich->RowCount(), 1); // no comparison was made
     QVERIFY(d.atRest());
@@ -358,11 +348,11 @@ void tst_ImportTab::nonNumericSymbolRateShowsTheErrorBox() {
 void tst_ImportTab::webGridColours() {
     SiteServer server;
     Transponder hd = webTransponder();
-    hd.extra << QStringLiteral("<td>MPEG-4/HD</td>");
-    Transponder scrambled = webTransponder(QStringLiteral("11100"), QStringLiteral("H"));
-    scrambled.extra << QStringLiteral("<td>Viaccess 2</td>");
-    Transponder cBand = webTransponder(QStringLiteral("3840"), QStringLiteral("H"));
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({hd, scrambled, cBand});
+    hd.extra << u"<td>MPEG-4/HD</td>"_qs;
+    Transponder scrambled = webTransponder(u"11100"_qs, u"H"_qs);
+    scrambled.extra << u"<td>Viaccess 2</td>"_qs;
+    Transponder cBand = webTransponder(u"3840"_qs, u"H"_qs);
+    server.pages[u"/sirius4.html"_qs] = satellitePage({hd, scrambled, cBand});
     ImportDriver d(server);
     d.f.CheckBox_cband->setChecked(true);
     d.fetch();
@@ -442,7 +432,7 @@ void tst_ImportTab::searchStatus() {
     QFETCH(QString, box);
     QFETCH(QStringList, comparison);
     SiteServer server;
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({webTransponder(frequency, pol)});
+    server.pages[u"/sirius4.html"_qs] = satellitePage({webTransponder(frequency, pol)});
     ImportDriver d(server);
     d.f.RadioGroup_frequenztoleranz->button(tolerance)->click();
     d.fetch();
@@ -457,7 +447,7 @@ void tst_ImportTab::searchStatus() {
         QCOMPARE(d.f.Label_gefundene_Frequenz->text(), frequencyLabel);
         QCOMPARE(d.labelColor(d.f.Label_gefundene_Frequenz),
                  bgr(frequency == u"11034" ? 0x008000 : 0x0000FF));
-        QCOMPARE(d.f.Label_gefundene_symbolrate->text(), QStringLiteral("SR: 27500"));
+        QCOMPARE(d.f.Label_gefundene_symbolrate->text(), u"SR: 27500"_qs);
         QCOMPARE(d.labelColor(d.f.Label_gefundene_symbolrate), bgr(0x008000));
         QCOMPARE(d.f.MatchedTransponder, 1);
     }
@@ -481,11 +471,10 @@ void tst_ImportTab::searchStatus() {
 
 void tst_ImportTab::newTransponderOffer() {
     SiteServer server;
-    Transponder tp = webTransponder(QStringLiteral("11500"), QStringLiteral("H"));
-    tp.rateLine = QStringLiteral("<td>22000 5/6</td>");
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({tp});
-    server.pages[QStringLiteral("/ew1.html")] =
-        listingpages::page(QStringLiteral("Eutelsat 10.0\u00B0E"), {webTransponder()});
+    Transponder tp = webTransponder(u"11500"_qs, u"H"_qs);
+    tp.rateLine = u"<td>22000 5/6</td>"_qs;
+    server.pages[u"/sirius4.html"_qs] = satellitePage({tp});
+    server.pages[u"/ew1.html"_qs] = listingpages::page(u"Eutelsat 10.0\u00B0E"_qs, {webTransponder()});
     ImportDriver d(server);
     d.fetch();
     d.drv.modals.answerMessage(platform::mrYes);
@@ -503,11 +492,10 @@ void tst_ImportTab::newTransponderOffer() {
     d.select(0);
     QCOMPARE(seen, (QStringList{u"S0"_qs, u"11500"_qs, u"22000"_qs, u"1"_qs, u"1019"_qs, u"0"_qs, u"4"_qs,
                                 u"1"_qs, u"1"_qs, u"0"_qs, u"1"_qs}));
-    QCOMPARE(d.drv.boxes().last(), QStringLiteral("Transponder neu angelegt."));
+    QCOMPARE(d.drv.boxes().last(), u"Transponder neu angelegt."_qs);
     QCOMPARE(image::Image().TransponderCount, 4);
     // The status stays until the row is selected anew.
-    QCOMPARE(d.f.Label_transponder_lyngsat_vorhanden->text(),
-             QStringLiteral("Transponder nicht gefunden (11500)"));
+    QCOMPARE(d.f.Label_transponder_lyngsat_vorhanden->text(), u"Transponder nicht gefunden (11500)"_qs);
 
     // A page whose position no satellite of the image has: no offer.
     d.drv.modals.clear();
@@ -515,16 +503,14 @@ void tst_ImportTab::newTransponderOffer() {
     d.fetch();
     d.select(0);
     QCOMPARE(d.drv.modals.shown().size(), 1);
-    QVERIFY(d.drv.boxes().first().contains(QStringLiteral("10,0°E")));
-    QVERIFY(!d.drv.boxes().first().contains(QStringLiteral("erstellen")));
+    QVERIFY(d.drv.boxes().first().contains(u"10,0°E"_qs));
+    QVERIFY(!d.drv.boxes().first().contains(u"erstellen"_qs));
     // A page without a title has no position: the one of the page before must not pick the satellite.
-    server.pages[QStringLiteral("/ew1.html")] =
-        satellitePage({webTransponder()}).remove(QStringLiteral("title"));
+    server.pages[u"/ew1.html"_qs] = satellitePage({webTransponder()}).remove(u"title"_qs);
     d.fetch();
     QCOMPARE(d.f.PagePositionText, QString());
     d.select(0);
-    QCOMPARE(d.f.Label_transponder_lyngsat_vorhanden->text(),
-             QStringLiteral("Transponder nicht gefunden (11034)"));
+    QCOMPARE(d.f.Label_transponder_lyngsat_vorhanden->text(), u"Transponder nicht gefunden (11034)"_qs);
 }
 
 void tst_ImportTab::endToEndInsertion_data() {
@@ -551,8 +537,8 @@ void tst_ImportTab::endToEndInsertion() {
     SiteServer server;
     Transponder tp = webTransponder();
     if (hd)
-        tp.extra << QStringLiteral("<td>MPEG-4/HD</td>");
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({tp});
+        tp.extra << u"<td>MPEG-4/HD</td>"_qs;
+    server.pages[u"/sirius4.html"_qs] = satellitePage({tp});
     ImportDriver d(server);
     d.fetch();
     d.select(0);
@@ -594,7 +580,7 @@ void tst_ImportTab::endToEndInsertion() {
 
     // The image as the fixture builder writes it with both channels in place.
     ImageFixture expected = importScenario();
-    image::TChannelRecord alpha = ImageFixture::channel(QStringLiteral("Alpha"), 0, provider, 101);
+    image::TChannelRecord alpha = ImageFixture::channel(u"Alpha"_qs, 0, provider, 101);
     alpha.VideoPid = alpha.AudioPid = alpha.PcrPid = 0x7FFF;
     alpha.Reserved12 = alpha.TunerFlags = alpha.Reserved15 = 0;
     image::TChannelRecord beta = alpha;
@@ -605,42 +591,42 @@ void tst_ImportTab::endToEndInsertion() {
         beta.ServiceType = 0x19;
     }
     beta.ServiceName = {};
-    const QByteArray name = platform::toCp1252(QStringLiteral("Beta \u00E9\u20AC"));
+    const QByteArray name = platform::toCp1252(u"Beta \u00E9\u20AC"_qs);
     std::copy(name.begin(), name.end(), beta.ServiceName.begin());
     expected.channels.insert(expected.channels.begin() + 2, alpha);
     expected.channels.push_back(beta);
     expected.tvCount = 3;
-    expected.favGroups = {ImageFixture::favGroup(QStringLiteral("Eins"), {3, 0})};
+    expected.favGroups = {ImageFixture::favGroup(u"Eins"_qs, {3, 0})};
     if (!typed.isEmpty())
         expected.providerBlocks.push_back(ImageFixture::provider(listed));
-    d.drv.modals.answerSave(d.drv.path(QStringLiteral("saved.si")));
+    d.drv.modals.answerSave(d.drv.path(u"saved.si"_qs));
     d.f.Saveto1Click();
-    QCOMPARE(readAll(d.drv.path(QStringLiteral("saved.si"))), expected.build());
+    QCOMPARE(readAll(d.drv.path(u"saved.si"_qs)), expected.build());
 }
 
 void tst_ImportTab::insertionRefusals() {
     SiteServer server;
     Transponder tp = webTransponder();
-    tp.channels[1].serviceId = QStringLiteral("70000");
-    server.pages[QStringLiteral("/sirius4.html")] = satellitePage({tp});
+    tp.channels[1].serviceId = u"70000"_qs;
+    server.pages[u"/sirius4.html"_qs] = satellitePage({tp});
     ImportDriver d(server);
     const QByteArray before = importScenario().build();
     const auto unchanged = [&d, &before] {
-        d.drv.modals.answerSave(d.drv.path(QStringLiteral("same.si")));
+        d.drv.modals.answerSave(d.drv.path(u"same.si"_qs));
         d.f.Saveto1Click();
-        return readAll(d.drv.path(QStringLiteral("same.si"))) == before;
+        return readAll(d.drv.path(u"same.si"_qs)) == before;
     };
     d.fetch();
     d.select(0);
     // Nothing ticked: the button stays disabled and a press asks for nothing.
     d.f.BitBtn_lyngsat_sender_hinzufuegenClick();
-    QVERIFY(d.drv.boxes().last().contains(QStringLiteral("kein Sender angehakt")));
+    QVERIFY(d.drv.boxes().last().contains(u"kein Sender angehakt"_qs));
     // A service ID past 16 bits: refused before the provider dialog.
     QTest::mouseClick(d.f.BitBtn_select_all_lyngsat_channels, Qt::LeftButton);
     d.drv.modals.clear();
     QTest::mouseClick(d.f.BitBtn_lyngsat_sender_hinzufuegen, Qt::LeftButton);
     QCOMPARE(d.drv.modals.shown().size(), 1);
-    QVERIFY(d.drv.boxes().first().contains(QStringLiteral("70000")));
+    QVERIFY(d.drv.boxes().first().contains(u"70000"_qs));
     // Only the good row, after the transponder table changed under the match: refused as stale.
     d.f.DataGrid_lyngsat_sender->Cell(0, 1)->SetAsBoolean(false);
     image::Image().Transponders[1].Frequency = 11200;
@@ -671,7 +657,7 @@ void tst_ImportTab::browserPages() {
                           u"/5east.html"_qs,    u"/1west.html"_qs,   u"/amos.html"_qs,    u"/ab3.html"_qs,
                           u"/nile.html"_qs,     u"/ab2.html"_qs,     u"/ab1.html"_qs,     u"/t12.html"_qs,
                           u"/intel901.html"_qs, u"/hispa.html"_qs}));
-    QCOMPARE(d.f.RadioGroup_lyngsat_neu->item(7), QStringLiteral("19° Ost   Astra"));
+    QCOMPARE(d.f.RadioGroup_lyngsat_neu->item(7), u"19° Ost   Astra"_qs);
     QVERIFY(d.f.WebBrowser1->view() != nullptr);
 }
 
