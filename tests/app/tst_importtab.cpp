@@ -98,7 +98,7 @@ Transponder webTransponder(const QString& frequency = u"11034"_qs, const QString
     tp.frequency = frequency;
     tp.polarisation = pol;
     tp.provider = provider;
-    tp.channels = {Channel{.name = u"Alpha"_qs, .serviceId = u"101"_qs},
+    tp.channels = {Channel{.name = u"Alpha"_qs, .serviceId = u"101"_qs, .ca = {}},
                    Channel{.name = u"Beta \u00E9\u20AC"_qs,
                            .serviceId = u"102"_qs,
                            .ca = u"Nagravision 3"_qs,
