@@ -34,7 +34,7 @@ constexpr platform::TColor kScrambledColor = 0xF0CAA6;
 
 using Kind = ListColumnKind;
 
-struct ColumnSpec {
+struct ColumnInfo {
     const char16_t* caption;
     Kind kind;
     int width;
@@ -45,7 +45,7 @@ struct ColumnSpec {
 };
 
 using ST = grid::TSortType;
-const ColumnSpec kColumns[ccColumnCount] = {
+const ColumnInfo kColumns[ccColumnCount] = {
     {u"Channel", Kind::Text, 100, ST::stCaseInsensitive, true, true, true},
     {u"Sat", Kind::Text, 45, ST::stAlphabetic, false, false, false},
     {u"Frequenz", Kind::Number, 45, ST::stNumeric, true, false, false},
@@ -71,19 +71,19 @@ const ColumnSpec kColumns[ccColumnCount] = {
     {u"S", Kind::Check, 20, ST::stBoolean, false, true, false},
 };
 
-grid::TDgCustomColumn* makeColumn(const ColumnSpec& spec, int index) {
-    grid::TDgCustomColumn* column = newListColumn(spec.kind, QString::fromUtf16(spec.caption));
-    column->SetWidth(spec.width);
-    column->SetSortType(spec.sort);
-    if (spec.custom)
+grid::TDgCustomColumn* makeColumn(const ColumnInfo& info, int index) {
+    grid::TDgCustomColumn* column = newListColumn(info.kind, QString::fromUtf16(info.caption));
+    column->SetWidth(info.width);
+    column->SetSortType(info.sort);
+    if (info.custom)
         column->SetDrawingOptions(grid::TDrawingOptions::doCustom);
-    if (spec.green)
+    if (info.green)
         column->SetColor(clMoneyGreen);
     grid::TColumnOptions options = TColumnOption::coCanClick | TColumnOption::coCanInput |
                                    TColumnOption::coCanSort | TColumnOption::coPublicUsing;
-    if (spec.editable)
+    if (info.editable)
         options |= TColumnOption::coEditing;
-    if (spec.kind == Kind::Text && spec.editable)
+    if (info.kind == Kind::Text && info.editable)
         options |= TColumnOption::coShowTextFitHint;
     if (index == ccTransponder || index == ccNumber) {
         options |= TColumnOption::coShowTextFitHint;

@@ -40,7 +40,7 @@ constexpr int kNumber = 11;
 constexpr int kFirstFav = 13;
 constexpr int kSMark = 22;
 
-struct ColumnSpec {
+struct ColumnInfo {
     enum Kind { Text, Number, Check };
     Kind kind;
     const char16_t* caption;
@@ -49,23 +49,23 @@ struct ColumnSpec {
 };
 
 /// Appends the columns; the grid's handler draws the custom ones over what their display painted.
-void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnSpec> specs) {
-    for (const ColumnSpec& spec : specs) {
+void addColumns(grid::TDataGrid* grid, std::initializer_list<ColumnInfo> columns) {
+    for (const ColumnInfo& info : columns) {
         grid::TDgCustomColumn* column = nullptr;
-        switch (spec.kind) {
-        case ColumnSpec::Text:
+        switch (info.kind) {
+        case ColumnInfo::Text:
             column = new grid::TDgTextColumn();
             break;
-        case ColumnSpec::Number:
+        case ColumnInfo::Number:
             column = new grid::TDgNumberColumn();
             break;
-        case ColumnSpec::Check:
+        case ColumnInfo::Check:
             column = new grid::TDgCheckBoxColumn();
             break;
         }
-        column->Header()->SetCaption(QString::fromUtf16(spec.caption));
-        column->SetWidth(spec.width);
-        if (spec.custom)
+        column->Header()->SetCaption(QString::fromUtf16(info.caption));
+        column->SetWidth(info.width);
+        if (info.custom)
             column->SetDrawingOptions(TDrawingOptions::doCustom);
         grid->Columns()->AddColumn(column);
     }
@@ -99,26 +99,26 @@ void TForm1::buildImportGrids() {
     DataGrid_lyngsat = new grid::TDataGrid(parsing);
     DataGrid_lyngsat->setGeometry(688, 0, 577, 393);
     DataGrid_lyngsat->SetOptions(TGridOption::goHeader | TGridOption::goSelectFullRow);
-    addColumns(DataGrid_lyngsat, {{ColumnSpec::Text, u"crypt", 60, true},
-                                  {ColumnSpec::Text, u"Anbieter", 130, true},
-                                  {ColumnSpec::Text, u"ID", 50, true},
-                                  {ColumnSpec::Text, u"ONID", 60, true},
-                                  {ColumnSpec::Text, u"Frequenz", 60, true},
-                                  {ColumnSpec::Text, u"SR", 60, true},
-                                  {ColumnSpec::Text, u"FEC", 40, true},
-                                  {ColumnSpec::Text, u"Pol", 30, true},
-                                  {ColumnSpec::Text, u"DVB-S2", 50, false},
-                                  {ColumnSpec::Text, u"HD", 8, false}});
+    addColumns(DataGrid_lyngsat, {{ColumnInfo::Text, u"crypt", 60, true},
+                                  {ColumnInfo::Text, u"Anbieter", 130, true},
+                                  {ColumnInfo::Text, u"ID", 50, true},
+                                  {ColumnInfo::Text, u"ONID", 60, true},
+                                  {ColumnInfo::Text, u"Frequenz", 60, true},
+                                  {ColumnInfo::Text, u"SR", 60, true},
+                                  {ColumnInfo::Text, u"FEC", 40, true},
+                                  {ColumnInfo::Text, u"Pol", 30, true},
+                                  {ColumnInfo::Text, u"DVB-S2", 50, false},
+                                  {ColumnInfo::Text, u"HD", 8, false}});
 
     DataGrid_lyngsat_sender = new grid::TDataGrid(parsing);
     DataGrid_lyngsat_sender->setGeometry(944, 400, 313, 273);
     DataGrid_lyngsat_sender->SetOptions(TGridOption::goHeader | TGridOption::goSelectFullRow);
-    addColumns(DataGrid_lyngsat_sender, {{ColumnSpec::Check, u"", 30, false},
-                                         {ColumnSpec::Text, u"cr", 60, true},
-                                         {ColumnSpec::Text, u"Service-ID", 60, true},
-                                         {ColumnSpec::Text, u"Sendername", 120, true},
-                                         {ColumnSpec::Text, u"TV/R", 35, true},
-                                         {ColumnSpec::Text, u"HD", 8, false}});
+    addColumns(DataGrid_lyngsat_sender, {{ColumnInfo::Check, u"", 30, false},
+                                         {ColumnInfo::Text, u"cr", 60, true},
+                                         {ColumnInfo::Text, u"Service-ID", 60, true},
+                                         {ColumnInfo::Text, u"Sendername", 120, true},
+                                         {ColumnInfo::Text, u"TV/R", 35, true},
+                                         {ColumnInfo::Text, u"HD", 8, false}});
     grid::TDgCustomColumn* tick = DataGrid_lyngsat_sender->Columns()->ColumnItem(kTick);
     tick->SetOptions(tick->Options() | TColumnOption::coCanClick | TColumnOption::coEditing |
                      TColumnOption::coCanSort);
@@ -128,22 +128,22 @@ void TForm1::buildImportGrids() {
     DataGrid_lyngsat_vergleich->setGeometry(0, 400, 857, 273);
     DataGrid_lyngsat_vergleich->SetOptions(TGridOption::goHeader | TGridOption::goSelectFullRow |
                                            TGridOption::goMultiSelect);
-    addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Text, u"Channel", 120, true},
-                                            {ColumnSpec::Text, u"Sat", 45, true},
-                                            {ColumnSpec::Number, u"Frequenz", 55, true},
-                                            {ColumnSpec::Text, u"Pol", 25, true},
-                                            {ColumnSpec::Text, u"Typ", 45, true},
-                                            {ColumnSpec::Text, u"Tu", 22, true},
-                                            {ColumnSpec::Text, u"Service ID", 60, true},
-                                            {ColumnSpec::Text, u"VPID", 40, true},
-                                            {ColumnSpec::Text, u"APID", 40, true},
-                                            {ColumnSpec::Text, u"PID PCR", 50, true},
-                                            {ColumnSpec::Number, u"Transponder", 70, true},
-                                            {ColumnSpec::Number, u"Nr", 40, true},
-                                            {ColumnSpec::Number, u"Prov", 35, true}});
+    addColumns(DataGrid_lyngsat_vergleich, {{ColumnInfo::Text, u"Channel", 120, true},
+                                            {ColumnInfo::Text, u"Sat", 45, true},
+                                            {ColumnInfo::Number, u"Frequenz", 55, true},
+                                            {ColumnInfo::Text, u"Pol", 25, true},
+                                            {ColumnInfo::Text, u"Typ", 45, true},
+                                            {ColumnInfo::Text, u"Tu", 22, true},
+                                            {ColumnInfo::Text, u"Service ID", 60, true},
+                                            {ColumnInfo::Text, u"VPID", 40, true},
+                                            {ColumnInfo::Text, u"APID", 40, true},
+                                            {ColumnInfo::Text, u"PID PCR", 50, true},
+                                            {ColumnInfo::Number, u"Transponder", 70, true},
+                                            {ColumnInfo::Number, u"Nr", 40, true},
+                                            {ColumnInfo::Number, u"Prov", 35, true}});
     for (int g = 1; g <= 9; ++g)
-        addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Check, u"", 30, false}});
-    addColumns(DataGrid_lyngsat_vergleich, {{ColumnSpec::Check, u"S", 20, false}});
+        addColumns(DataGrid_lyngsat_vergleich, {{ColumnInfo::Check, u"", 30, false}});
+    addColumns(DataGrid_lyngsat_vergleich, {{ColumnInfo::Check, u"S", 20, false}});
     DataGrid_lyngsat_vergleich->Columns()->ColumnItem(kSMark)->SetVisible(false);
 }
 

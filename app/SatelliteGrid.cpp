@@ -21,14 +21,14 @@ using Kind = ListColumnKind;
 
 enum class Align { Default, Left, Centre };
 
-struct ColumnSpec {
+struct ColumnInfo {
     const char16_t* caption;
     Kind kind;
     int width; // 0: the column's default width
     Align align;
 };
 
-const ColumnSpec kColumns[scColumnCount] = {
+const ColumnInfo kColumns[scColumnCount] = {
     {u"Satellit", Kind::Text, 120, Align::Default}, {u"Position", Kind::Number, 60, Align::Left},
     {u"W/O", Kind::Text, 40, Align::Default},       {u"LNB low", Kind::Number, 60, Align::Centre},
     {u"LNB high", Kind::Number, 0, Align::Centre},  {u"Diseq Mode", Kind::Text, 65, Align::Default},
@@ -37,12 +37,12 @@ const ColumnSpec kColumns[scColumnCount] = {
     {u"Sat-Nr", Kind::Number, 50, Align::Centre},   {u"Transponderzahl", Kind::Number, 100, Align::Default},
 };
 
-grid::TDgCustomColumn* makeColumn(const ColumnSpec& spec) {
-    grid::TDgCustomColumn* column = newListColumn(spec.kind, QString::fromUtf16(spec.caption));
-    if (spec.width > 0)
-        column->SetWidth(spec.width);
-    if (spec.align != Align::Default)
-        column->SetAlignment(spec.align == Align::Left ? grid::TAlignment::taLeftJustify
+grid::TDgCustomColumn* makeColumn(const ColumnInfo& info) {
+    grid::TDgCustomColumn* column = newListColumn(info.kind, QString::fromUtf16(info.caption));
+    if (info.width > 0)
+        column->SetWidth(info.width);
+    if (info.align != Align::Default)
+        column->SetAlignment(info.align == Align::Left ? grid::TAlignment::taLeftJustify
                                                        : grid::TAlignment::taCenter);
     column->SetDrawingOptions(grid::TDrawingOptions::doCustom);
     // None of the columns sorts.
@@ -54,8 +54,8 @@ grid::TDgCustomColumn* makeColumn(const ColumnSpec& spec) {
 
 void TForm1::setUpSatelliteGrid() {
     grid::TDataGrid* g = DataGrid_sats;
-    for (const ColumnSpec& spec : kColumns)
-        g->Columns()->AddColumn(makeColumn(spec));
+    for (const ColumnInfo& info : kColumns)
+        g->Columns()->AddColumn(makeColumn(info));
     g->SetOptions(grid::TGridOption::goHeader | grid::TGridOption::goSelectFullRow);
 
     g->OnCustomDrawCell = [this](QObject*, int ACol, int ARow, const platform::TRect& CellRect,

@@ -192,7 +192,7 @@ ImageFixture ImageFixture::full() {
 
 namespace {
 
-struct ChannelSpec {
+struct ChannelRowData {
     const char16_t* name;
     int type;
     int tuner;
@@ -200,7 +200,7 @@ struct ChannelSpec {
     int provider;
 };
 
-const ChannelSpec kMixedChannels[] = {
+const ChannelRowData kMixedChannels[] = {
     {u"Das Erste", 0x01, 1, 0, 0},  {u"ZDF HD", 0x19, 2, 1, 1},   {u"Sky Cinema", 0x11, 1, 2, 2},
     {u"arte", 0x18, 2, 0, 0},       {u"ÖRF eins", 0x10, 1, 3, 1}, {u"öffentlich", 0x15, 1, 1, 2},
     {u"Kabel eins", 0x12, 2, 2, 0}, {u"Sport1", 0x05, 1, 3, 1},   {u"Bayern 3", 0x02, 1, 0, 0},
@@ -220,11 +220,11 @@ ImageFixture ImageFixture::mixedChannels() {
     f.providerBlocks = {provider(QStringLiteral("A")), provider(QStringLiteral("B")),
                         provider(QStringLiteral("C"))};
     int id = 100;
-    for (const ChannelSpec& spec : kMixedChannels) {
+    for (const ChannelRowData& data : kMixedChannels) {
         image::TChannelRecord c =
-            channel(QString::fromUtf16(spec.name), spec.transponder, spec.provider, id++);
-        c.ServiceType = static_cast<image::Byte>(spec.type);
-        c.TunerFlags = static_cast<image::Byte>(spec.tuner == 2 ? 0x81 : 0x01);
+            channel(QString::fromUtf16(data.name), data.transponder, data.provider, id++);
+        c.ServiceType = static_cast<image::Byte>(data.type);
+        c.TunerFlags = static_cast<image::Byte>(data.tuner == 2 ? 0x81 : 0x01);
         f.channels.push_back(c);
     }
     f.tvCount = 8;
