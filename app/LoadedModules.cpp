@@ -1,23 +1,10 @@
 #include "app/LoadedModules.h"
 
+#include "app/ModuleLoading.h"
+
 #include "platform/Exceptions.h"
 
-#include <QDir>
-#include <QLibrary>
-
 namespace {
-
-/// The entry point of the module name in directory; nullptr with error set when it cannot be loaded.
-/// A loaded module stays for the rest of the run, and every later call answers the same.
-QFunctionPointer moduleEntry(const QString& directory, const char* name, const char* entry, QString& error) {
-    auto* library = new QLibrary(QDir(directory).filePath(QLatin1String(name)));
-    const QFunctionPointer function = library->resolve(entry);
-    if (!function) {
-        error = library->errorString();
-        delete library;
-    }
-    return function;
-}
 
 // What the modules offer. Failures come back as text: no exception crosses the module's border.
 using HttpModuleGet = bool (*)(const QString& url, int deadlineMs, qint64 maxBodyBytes, QByteArray* body,

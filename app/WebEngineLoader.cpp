@@ -1,7 +1,7 @@
 #include "app/WebEngineLoader.h"
 
-#include <QDir>
-#include <QLibrary>
+#include "app/ModuleLoading.h"
+
 #include <QtDebug>
 
 namespace {
@@ -10,13 +10,11 @@ using CreateView = QWidget* (*)(QWidget* parent);
 
 /// The module's entry point, or nullptr when it cannot be loaded.
 CreateView loadModule(const QString& directory) {
-    // Kept loaded for the rest of the run: its views may live until the window closes.
-    auto* library = new QLibrary(QDir(directory).filePath(QLatin1String(kWebEngineModuleName)));
-    const auto create = reinterpret_cast<CreateView>(library->resolve("createWebEngineView"));
-    if (!create) {
-        qWarning("web engine module not loaded: %s", qPrintable(library->errorString()));
-        delete library;
-    }
+    QString error;
+    const auto create = reinterpret_cast<CreateView>(
+        moduleEntry(directory, kWebEngineModuleName, "createWebEngineView", error));
+    if (!create)
+        qWarning("web engine module not loaded: %s", qPrintable(error));
     return create;
 }
 
