@@ -1,5 +1,6 @@
 #include "image/ComparisonRow.h"
 
+#include "image/ChannelView.h"
 #include "image/Fields.h"
 #include "image/TableOps.h"
 #include "image/TransponderMatch.h"
@@ -30,8 +31,7 @@ ComparisonRow MakeComparisonRow(const SettingsImage& img, int c) {
     } else {
         row.pol = QStringLiteral("?");
     }
-    row.type = (c > img.TvCount ? QStringLiteral("R") : QStringLiteral("TV")) +
-               ServiceTypeSuffix(channel.ServiceType);
+    row.type = ChannelTypeText(img, c);
     row.tuner = ChannelTuner(channel);
     row.serviceId = QString::number(ChannelServiceId(channel));
     row.videoPid = ChannelVideoPid(channel);
