@@ -66,6 +66,23 @@ struct Reference {
     }
 };
 
+/// Logs OnSelectCell and OnDeselectCell as "select c r" and "deselect c r".
+void recordSelection(TDataGrid& grid, QStringList& log) {
+    grid.OnSelectCell = [&log](QObject*, int c, int r) { log << u"select %1 %2"_s.arg(c).arg(r); };
+    grid.OnDeselectCell = [&log](QObject*, int c, int r) { log << u"deselect %1 %2"_s.arg(c).arg(r); };
+}
+
+/// True when the number column (1) is in the order of the sort kind.
+bool keysInOrder(TDataGrid& grid, TSortKind kind) {
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        const int prev = grid.Cell(1, r - 1)->AsInteger();
+        const int here = grid.Cell(1, r)->AsInteger();
+        if (kind == TSortKind::skAscending ? prev > here : prev < here)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestDataGrid : public QObject {
@@ -230,11 +247,7 @@ void TestDataGrid::randomSequences() {
             std::sort(before.begin(), before.end());
             std::sort(after.begin(), after.end());
             QCOMPARE(after, before);
-            for (int r = 1; r < grid->RowCount(); ++r) {
-                const int prev = grid->Cell(1, r - 1)->AsInteger();
-                const int here = grid->Cell(1, r)->AsInteger();
-                QVERIFY(key->SortKind() == TSortKind::skAscending ? prev <= here : prev >= here);
-            }
+            QVERIFY(keysInOrder(*grid, key->SortKind()));
             std::vector<Reference::Row> order;
             for (const QString& id : sortedIds)
                 order.push_back(ref.rows[size_t(ref.index(id))]);
@@ -403,7 +416,7 @@ void TestDataGrid::deleteKeepsSelectionOnItsRow() {
     grid->ScrollToRow(9);
     CHECK_ROW_MARKS(*grid);
     QStringList events;
-    grid->OnSelectCell = [&](QObject*, int, int r) { events << u"select %1"_s.arg(r); };
+    recordSelection(*grid, events);
     grid->DeleteRow(deleted);
     QCOMPARE(grid->SelectedRow(), expected);
     QCOMPARE(idAt(*grid, grid->SelectedRow()), expectedId);
@@ -416,8 +429,7 @@ void TestDataGrid::deleteOnlyRowFiresNothing() {
     auto grid = makeGrid(1);
     grid->SetSelectedRow(0);
     QStringList events;
-    grid->OnSelectCell = [&](QObject*, int, int r) { events << u"select %1"_s.arg(r); };
-    grid->OnDeselectCell = [&](QObject*, int, int r) { events << u"deselect %1"_s.arg(r); };
+    recordSelection(*grid, events);
     grid->DeleteRow(0);
     QCOMPARE(grid->RowCount(), 0);
     QCOMPARE(grid->LastShownRow(), -1);
@@ -460,11 +472,11 @@ void TestDataGrid::insertRowShiftsMarks() {
     auto grid = makeGrid(0, GO::goHeader | GO::goSelectFullRow | GO::goMultiSelect);
     addRows(*grid, 20);
     QStringList events;
-    grid->OnSelectCell = [&](QObject*, int, int r) { events << u"select %1"_s.arg(r); };
+    recordSelection(*grid, events);
     // From none the insertion selects row 0, with its event.
     grid->InsertRow(3);
     QCOMPARE(grid->SelectedRow(), 0);
-    QCOMPARE(events, QStringList{u"select 0"_s});
+    QCOMPARE(events, QStringList{u"select 0 0"_s});
     events.clear();
     // A multi-row selection survives insertions before, between and after its rows.
     grid->SelectCell(0, 5, TShiftStateItem::ssCtrl, true);
@@ -477,7 +489,7 @@ void TestDataGrid::insertRowShiftsMarks() {
     QCOMPARE(grid->SelectedRow(), 10);
     QCOMPARE(grid->SelectionAnchor(), 10);
     // Only the selected row's new numbers are reported; nothing is deselected.
-    QCOMPARE(events, (QStringList{u"select 9"_s, u"select 10"_s}));
+    QCOMPARE(events, (QStringList{u"select 0 9"_s, u"select 0 10"_s}));
     // Scrolled down, the page keeps its top row when a row goes in above it.
     grid->ScrollToRow(grid->RowCount() - 1);
     const QString top = idAt(*grid, grid->TopRow());
@@ -519,8 +531,7 @@ void TestDataGrid::sortKeepsSelectedRowInView() {
     grid->SetSelectedRow(1);
     QCOMPARE(grid->TopRow(), 1);
     QStringList events;
-    grid->OnSelectCell = [&](QObject*, int c, int r) { events << u"select %1 %2"_s.arg(c).arg(r); };
-    grid->OnDeselectCell = [&](QObject*, int c, int r) { events << u"deselect %1 %2"_s.arg(c).arg(r); };
+    recordSelection(*grid, events);
     grid->OnBeforeSelect = [&](QObject*, int, int, bool& accept) { accept = false; };
     grid->Columns()->ColumnItem(1)->SetSorted(true);
     // The handlers learn the new number; nothing can refuse it or deselect another row.
@@ -598,11 +609,7 @@ void TestDataGrid::largeGridSortsByHeaderClick() {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, header);
         QTest::qWait(QApplication::doubleClickInterval() + 20);
         QCOMPARE(key->SortKind(), kind);
-        for (int r = 1; r < grid->RowCount(); ++r) {
-            const int prev = grid->Cell(1, r - 1)->AsInteger();
-            const int here = grid->Cell(1, r)->AsInteger();
-            QVERIFY(kind == TSortKind::skAscending ? prev <= here : prev >= here);
-        }
+        QVERIFY(keysInOrder(*grid, kind));
         QCOMPARE(idAt(*grid, grid->SelectedRow()), u"r12345"_s);
         QVERIFY(grid->SelectedRow() >= grid->TopRow());
         QVERIFY(grid->SelectedRow() <= grid->RowAtDistance(grid->GetPageRowCount(false)));
@@ -921,10 +928,11 @@ void TestDataGrid::pictureFollowsRowOperations() {
     grid->show();
     QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
     QCoreApplication::processEvents();
-    for (const QString& step : script.split(u' ')) {
-        const QStringList parts = step.mid(1).split(u' ');
-        const int row = parts.value(0).toInt();
-        switch (step.at(0).unicode()) {
+    // t, x and m take the word after them as their value.
+    const QStringList words = script.split(u' ');
+    for (int i = 0; i < words.size(); ++i) {
+        const int row = words[i].mid(1).toInt();
+        switch (words[i].at(0).unicode()) {
         case 'd':
             grid->DeleteRow(row);
             break;
@@ -932,16 +940,12 @@ void TestDataGrid::pictureFollowsRowOperations() {
             grid->InsertRow(row);
             break;
         case 'h':
-            grid->SetRowVisible(row, false);
-            break;
         case 's':
-            grid->SetRowVisible(row, true);
+            grid->SetRowVisible(row, words[i].at(0) == u's');
             break;
         case 'c':
-            grid->SetExpanded(row, false);
-            break;
         case 'e':
-            grid->SetExpanded(row, true);
+            grid->SetExpanded(row, words[i].at(0) == u'e');
             break;
         case 'a':
             grid->AddRow(row);
@@ -955,25 +959,18 @@ void TestDataGrid::pictureFollowsRowOperations() {
         case 'C':
             grid->SetCaption(u"Keine Zeilen"_s);
             break;
+        case 't':
+            grid->SetRowHeight(row, words[++i].toInt());
+            break;
+        case 'x':
+            grid->ExchangeRows(row, words[++i].toInt());
+            break;
+        case 'm':
+            grid->MoveRow(row, words[++i].toInt());
+            break;
         default:
             break;
         }
-        QCoreApplication::processEvents();
-    }
-    // Values after a blank belong to the step before.
-    const QStringList words = script.split(u' ');
-    for (int i = 0; i + 1 < words.size(); ++i) {
-        const QChar op = words[i].at(0);
-        if (op != u't' && op != u'x' && op != u'm')
-            continue;
-        const int row = words[i].mid(1).toInt();
-        const int value = words[i + 1].toInt();
-        if (op == u't')
-            grid->SetRowHeight(row, value);
-        else if (op == u'x')
-            grid->ExchangeRows(row, value);
-        else
-            grid->MoveRow(row, value);
         QCoreApplication::processEvents();
     }
     CHECK_ROW_MARKS(*grid);

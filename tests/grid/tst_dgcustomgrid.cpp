@@ -34,6 +34,12 @@ struct Form : InteractForm {
         return QPoint(column->ClientLeft() + column->Width() / 2, grid->GetRowTop(row) + kRow / 2);
     }
     QPoint header(int col) const { return QPoint(cell(col, 0).x(), kHeader / 2); }
+    /// Adds or removes a column option.
+    TDgCustomColumn* setOption(int col, TColumnOption option, bool on = true) {
+        TDgCustomColumn* column = grid->Columns()->ColumnItem(col);
+        column->SetOptions(on ? column->Options() | option : column->Options() & ~TColumnOptions(option));
+        return column;
+    }
     void click(QPoint at, Qt::KeyboardModifiers mods = {}) {
         QTest::mouseClick(view(), Qt::LeftButton, mods, at);
     }
@@ -108,15 +114,14 @@ void TestDgCustomGrid::headerClicks() {
     QVERIFY(!form.grid->DownColumn());
     QVERIFY(!form.grid->HeaderPressed());
     // A column without coCanSort is clicked but not sorted.
-    columns->ColumnItem(2)->SetOptions(columns->ColumnItem(2)->Options() & ~TColumnOptions(CO::coCanSort));
+    form.setOption(2, CO::coCanSort, false);
     form.click(form.header(2));
     QCOMPARE(form.grid->take(), QStringList{u"headerclick 2"_s});
 }
 
 void TestDgCustomGrid::headerPressReleasedElsewhere() {
     Form form(GO::goHeader, 5);
-    form.grid->Columns()->ColumnItem(0)->SetOptions(form.grid->Columns()->ColumnItem(0)->Options() |
-                                                    CO::coEditing);
+    form.setOption(0, CO::coEditing);
     QTest::mousePress(form.view(), Qt::LeftButton, {}, form.header(0));
     QCOMPARE(form.grid->DownColumn(), form.grid->Columns()->ColumnItem(0));
     QVERIFY(form.grid->HeaderPressed());
@@ -177,8 +182,7 @@ void TestDgCustomGrid::modesAbandoned() {
 
 void TestDgCustomGrid::headerWithoutClick() {
     Form form(GO::goHeader, 5);
-    auto* column = form.grid->Columns()->ColumnItem(1);
-    column->SetOptions(column->Options() & ~TColumnOptions(CO::coCanClick));
+    auto* column = form.setOption(1, CO::coCanClick, false);
     QTest::mousePress(form.view(), Qt::LeftButton, {}, form.header(1));
     QVERIFY(!form.grid->ClickColumn());
     QVERIFY(!form.grid->DownColumn());
@@ -208,8 +212,7 @@ void TestDgCustomGrid::clickEdits() {
     QFETCH(TGridOptions, options);
     QFETCH(bool, firstClickEdits);
     Form form(options, 5);
-    auto* column = form.grid->Columns()->ColumnItem(1);
-    column->SetOptions(column->Options() | CO::coEditing);
+    form.setOption(1, CO::coEditing);
     form.click(form.cell(1, 2));
     QCOMPARE(form.grid->GetSelectedCell(), TPoint(1, 2));
     QCOMPARE(form.grid->CellEditing(), firstClickEdits);
@@ -361,8 +364,7 @@ void TestDgCustomGrid::enterMoves() {
     QFETCH(TPoint, cell);
     Form form(GO::goHeader, 8);
     // An editable column: Enter moves and never starts an edit.
-    auto* column = form.grid->Columns()->ColumnItem(1);
-    column->SetOptions(column->Options() | CO::coEditing);
+    form.setOption(1, CO::coEditing);
     form.grid->SetWantReturns(wantReturns);
     form.grid->SetSelectionMoveDirection(direction);
     form.grid->SetSelectedRow(3);
@@ -386,8 +388,7 @@ void TestDgCustomGrid::inputLineEnter() {
     QCOMPARE(form.grid->RowCount(), 3);
     QCOMPARE(form.grid->text(0, 2), u"new"_s);
     // Typing in the input line edits its cell.
-    auto* column = form.grid->Columns()->ColumnItem(1);
-    column->SetOptions(column->Options() | CO::coEditing);
+    form.setOption(1, CO::coEditing);
     form.grid->SetSelectedColumn(1);
     QTest::keyClick(form.grid, Qt::Key_K);
     QVERIFY(form.grid->InputEditing());
@@ -411,8 +412,7 @@ void TestDgCustomGrid::wheel() {
     QCOMPARE(bar->Position(), bar->Max() - bar->PageSize() + 1);
     QCOMPARE(form.grid->TopRow(), bar->Position());
     // An open editor keeps the wheel from scrolling.
-    auto* column = form.grid->Columns()->ColumnItem(0);
-    column->SetOptions(column->Options() | CO::coEditing);
+    form.setOption(0, CO::coEditing);
     form.grid->EditCell(0, 25, QString());
     form.wheel(120);
     QCOMPARE(bar->Position(), bar->Max() - bar->PageSize() + 1);
@@ -429,8 +429,7 @@ void TestDgCustomGrid::typeAhead() {
     Form form(GO::goHeader, 6);
     for (int r = 0; r < 6; ++r)
         form.grid->rows[size_t(r)].texts[1] = names[r];
-    auto* search = form.grid->Columns()->ColumnItem(1);
-    search->SetOptions(search->Options() | CO::coSearchColumn);
+    form.setOption(1, CO::coSearchColumn);
     form.grid->SetSelectedRow(0);
     QTest::keyClick(form.grid, Qt::Key_A);
     QCOMPARE(form.grid->SelectedRow(), 1);
@@ -453,8 +452,7 @@ void TestDgCustomGrid::typeAhead() {
     QCOMPARE(form.grid->SelectedRow(), 2);
     // A selected column that edits takes the key instead.
     form.grid->SearchTimerTick();
-    auto* editing = form.grid->Columns()->ColumnItem(0);
-    editing->SetOptions(editing->Options() | CO::coEditing);
+    form.setOption(0, CO::coEditing);
     form.grid->SetSelectedColumn(0);
     QTest::keyClick(form.grid, Qt::Key_A);
     QCOMPARE(form.grid->SelectedRow(), 2);

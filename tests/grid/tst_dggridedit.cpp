@@ -20,6 +20,17 @@ using CO = TColumnOption;
 struct Form : InteractForm {
     explicit Form(TGridOptions options = GO::goHeader) : InteractForm(options, 5, 80, 3, CO::coEditing) {}
     TDgCustomEdit* editor() const { return grid->InplaceEditor(); }
+    /// Leaves the open edit by "enter", "tab", "esc", "focus" (to the line edit) or "select" (row 3).
+    void leaveBy(const QString& how) {
+        if (how == u"enter" || how == u"tab" || how == u"esc")
+            QTest::keyClick(editor(), how == u"enter" ? Qt::Key_Return
+                                      : how == u"tab" ? Qt::Key_Tab
+                                                      : Qt::Key_Escape);
+        else if (how == u"focus")
+            other->setFocus();
+        else
+            grid->SetSelectedRow(3);
+    }
 };
 
 } // namespace
@@ -76,12 +87,10 @@ void TestDgGridEdit::startText() {
     QFETCH(QString, text);
     QFETCH(QStringList, events);
     Form form;
-    if (how == u"cell")
-        form.grid->EditCell(0, 1, QString());
-    else if (how == u"text")
-        form.grid->EditCell(0, 1, u"abc"_s);
-    else
+    if (how == u"key")
         form.grid->EditCellByKey(0, 1, u'x');
+    else
+        form.grid->EditCell(0, 1, how == u"text" ? u"abc"_s : QString());
     QVERIFY(form.grid->CellEditing());
     QCOMPARE(form.grid->EditingColumn(), 0);
     QCOMPARE(form.grid->EditingRow(), 1);
@@ -118,16 +127,7 @@ void TestDgGridEdit::leaveKeys() {
     QVERIFY(form.editor()->hasFocus());
     form.grid->take();
     TDgCustomEdit* editor = form.editor();
-    if (how == u"enter")
-        QTest::keyClick(editor, Qt::Key_Return);
-    else if (how == u"tab")
-        QTest::keyClick(editor, Qt::Key_Tab);
-    else if (how == u"focus")
-        form.other->setFocus();
-    else if (how == u"esc")
-        QTest::keyClick(editor, Qt::Key_Escape);
-    else
-        form.grid->SetSelectedRow(3);
+    form.leaveBy(how);
     QStringList log = form.grid->take();
     log.removeIf([](const QString& line) {
         return !line.startsWith(u"accept") && !line.startsWith(u"edit") && !line.startsWith(u"afteredit") &&
@@ -244,12 +244,7 @@ void TestDgGridEdit::handlerTakingTheFocusAppliesOnce() {
     };
     form.grid->SetSelectedRow(2);
     form.grid->EditCell(1, 2, u"new"_s);
-    if (how == u"enter")
-        QTest::keyClick(form.editor(), Qt::Key_Return);
-    else if (how == u"tab")
-        QTest::keyClick(form.editor(), Qt::Key_Tab);
-    else
-        form.other->setFocus();
+    form.leaveBy(how);
     QCOMPARE(calls, 1);
     QCOMPARE(form.grid->text(1, 2), u"new"_s);
     QVERIFY(!form.grid->CellEditing());

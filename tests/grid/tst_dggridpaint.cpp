@@ -73,31 +73,18 @@ QString probeFailures(const QImage& image, const Probes& probes) {
     return out.join(u"; "_s);
 }
 
-/// Whether some pixel of the rectangle has the colour.
-bool hasColor(const QImage& image, const QRect& rect, TColor color) {
+/// Whether some pixel of the rectangle passes the test.
+template <typename Test> bool anyPixel(const QImage& image, const QRect& rect, Test test) {
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
-            if (at(image, x, y) == color)
+            if (test(image.pixel(x, y)))
                 return true;
     return false;
-}
-
-/// The highest grey value in the rectangle.
-int brightest(const QImage& image, const QRect& rect) {
-    int most = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            most = std::max(most, qGray(image.pixel(x, y)));
-    return most;
 }
 
 /// Whether any pixel of the rectangle is dark (text).
 bool inked(const QImage& image, const QRect& rect) {
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 100)
-                return true;
-    return false;
+    return anyPixel(image, rect, [](QRgb pixel) { return qGray(pixel) < 100; });
 }
 
 } // namespace
@@ -231,8 +218,10 @@ void TestDgGridPaint::selectionColours() {
     QCOMPARE(probeFailures(image, probes), QString());
     // Text of a highlighted cell takes the highlighted text colour, never the dark one.
     if (focused && at(image, 140, 24) == kHighlight) {
-        QVERIFY(!hasColor(image, QRect(82, 17, 40, 14), kText));
-        QVERIFY(brightest(image, QRect(82, 17, 40, 14)) > 150);
+        const QRect text(82, 17, 40, 14);
+        QVERIFY(
+            !anyPixel(image, text, [](QRgb pixel) { return fromQColor(QColor::fromRgb(pixel)) == kText; }));
+        QVERIFY(anyPixel(image, text, [](QRgb pixel) { return qGray(pixel) > 150; }));
     }
 }
 
