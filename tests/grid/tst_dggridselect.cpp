@@ -30,26 +30,13 @@ std::unique_ptr<InteractGrid> makeGrid(TGridOptions options, int rows = 10) {
 /// keeps a multi-row selection (no range reset).
 void runClicks(InteractGrid& grid, const QString& script) {
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-        const int row = step.mid(1).toInt();
+        const QChar op = step.at(0);
         TShiftState shift;
-        bool reset = true;
-        switch (step.at(0).unicode()) {
-        case 'C':
-            shift = TShiftStateItem::ssCtrl;
-            break;
-        case 'S':
-            shift = TShiftStateItem::ssShift;
-            break;
-        case 'X':
-            shift = TShiftStateItem::ssCtrl | TShiftStateItem::ssShift;
-            break;
-        case 'r':
-            reset = false;
-            break;
-        default:
-            break;
-        }
-        grid.SelectCell(1, row, shift, reset);
+        if (op == u'C' || op == u'X')
+            shift |= TShiftStateItem::ssCtrl;
+        if (op == u'S' || op == u'X')
+            shift |= TShiftStateItem::ssShift;
+        grid.SelectCell(1, step.mid(1).toInt(), shift, op != u'r');
     }
 }
 
