@@ -120,8 +120,6 @@ private slots:
     void pictureFollowsRowOperations();
 };
 
-// ---- random sequences ----
-
 void TestDataGrid::randomSequences_data() {
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<TGridOptions>("options");
@@ -322,8 +320,6 @@ void TestDataGrid::randomSequences() {
         }
     }
 }
-
-// ---- edge cases ----
 
 void TestDataGrid::addRowResults() {
     auto grid = makeGrid(0);

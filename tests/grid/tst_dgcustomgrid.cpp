@@ -265,42 +265,40 @@ void TestDgCustomGrid::pressOnSelectedRowsForDrag() {
 void TestDgCustomGrid::keys_data() {
     QTest::addColumn<TGridOptions>("options");
     QTest::addColumn<TPoint>("start");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<bool>("indicateCell");
     QTest::addColumn<TPoint>("cell");
     QTest::addColumn<int>("horzPosition");
     const TGridOptions plain = GO::goHeader;
     const TGridOptions full = GO::goHeader | GO::goSelectFullRow;
     // 30 rows; three columns of 120 pixels, wider than the client, so 10 rows fit above the bar.
-    QTest::newRow("Down") << plain << TPoint(0, 0) << int(Qt::Key_Down) << false << TPoint(0, 1) << 0;
-    QTest::newRow("Up") << plain << TPoint(0, 3) << int(Qt::Key_Up) << false << TPoint(0, 2) << 0;
-    QTest::newRow("Home") << plain << TPoint(1, 5) << int(Qt::Key_Home) << false << TPoint(1, 0) << 0;
-    QTest::newRow("End") << plain << TPoint(1, 5) << int(Qt::Key_End) << false << TPoint(1, 29) << 0;
+    QTest::newRow("Down") << plain << TPoint(0, 0) << Qt::Key_Down << false << TPoint(0, 1) << 0;
+    QTest::newRow("Up") << plain << TPoint(0, 3) << Qt::Key_Up << false << TPoint(0, 2) << 0;
+    QTest::newRow("Home") << plain << TPoint(1, 5) << Qt::Key_Home << false << TPoint(1, 0) << 0;
+    QTest::newRow("End") << plain << TPoint(1, 5) << Qt::Key_End << false << TPoint(1, 29) << 0;
     QTest::newRow("PageDown to page end")
-        << plain << TPoint(0, 0) << int(Qt::Key_PageDown) << false << TPoint(0, 9) << 0;
-    QTest::newRow("PageDown a page") << plain << TPoint(0, 9) << int(Qt::Key_PageDown) << false
-                                     << TPoint(0, 19) << 0;
+        << plain << TPoint(0, 0) << Qt::Key_PageDown << false << TPoint(0, 9) << 0;
+    QTest::newRow("PageDown a page") << plain << TPoint(0, 9) << Qt::Key_PageDown << false << TPoint(0, 19)
+                                     << 0;
     QTest::newRow("PageDown past the end")
-        << plain << TPoint(0, 25) << int(Qt::Key_PageDown) << false << TPoint(0, 29) << 0;
+        << plain << TPoint(0, 25) << Qt::Key_PageDown << false << TPoint(0, 29) << 0;
     QTest::newRow("PageUp to top row")
-        << plain << TPoint(0, 5) << int(Qt::Key_PageUp) << false << TPoint(0, 0) << 0;
-    QTest::newRow("PageUp at top") << plain << TPoint(0, 0) << int(Qt::Key_PageUp) << false << TPoint(0, 0)
-                                   << 0;
-    QTest::newRow("Right") << plain << TPoint(0, 2) << int(Qt::Key_Right) << false << TPoint(1, 2) << 0;
-    QTest::newRow("Left") << plain << TPoint(1, 2) << int(Qt::Key_Left) << false << TPoint(0, 2) << 0;
+        << plain << TPoint(0, 5) << Qt::Key_PageUp << false << TPoint(0, 0) << 0;
+    QTest::newRow("PageUp at top") << plain << TPoint(0, 0) << Qt::Key_PageUp << false << TPoint(0, 0) << 0;
+    QTest::newRow("Right") << plain << TPoint(0, 2) << Qt::Key_Right << false << TPoint(1, 2) << 0;
+    QTest::newRow("Left") << plain << TPoint(1, 2) << Qt::Key_Left << false << TPoint(0, 2) << 0;
     QTest::newRow("Right scrolls full rows")
-        << full << TPoint(0, 2) << int(Qt::Key_Right) << false << TPoint(0, 2) << 10;
+        << full << TPoint(0, 2) << Qt::Key_Right << false << TPoint(0, 2) << 10;
     QTest::newRow("Right with indicated cell")
-        << full << TPoint(0, 2) << int(Qt::Key_Right) << true << TPoint(1, 2) << -1;
-    QTest::newRow("Tab") << plain << TPoint(2, 3) << int(Qt::Key_Tab) << false << TPoint(0, 4) << -1;
-    QTest::newRow("Shift+Tab") << plain << TPoint(0, 3) << int(Qt::Key_Backtab) << false << TPoint(2, 2)
-                               << -1;
+        << full << TPoint(0, 2) << Qt::Key_Right << true << TPoint(1, 2) << -1;
+    QTest::newRow("Tab") << plain << TPoint(2, 3) << Qt::Key_Tab << false << TPoint(0, 4) << -1;
+    QTest::newRow("Shift+Tab") << plain << TPoint(0, 3) << Qt::Key_Backtab << false << TPoint(2, 2) << -1;
 }
 
 void TestDgCustomGrid::keys() {
     QFETCH(TGridOptions, options);
     QFETCH(TPoint, start);
-    QFETCH(int, key);
+    QFETCH(Qt::Key, key);
     QFETCH(bool, indicateCell);
     QFETCH(TPoint, cell);
     QFETCH(int, horzPosition);
@@ -312,7 +310,7 @@ void TestDgCustomGrid::keys() {
     form.grid->SetSelectedRow(start.y());
     form.grid->SetSelectedColumn(start.x());
     form.grid->HorzScrollBar()->SetPosition(0);
-    QTest::keyClick(form.grid, Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QTest::keyClick(form.grid, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(form.grid->GetSelectedCell(), cell);
     if (horzPosition >= 0)
         QCOMPARE(form.grid->HorzScrollBar()->Position(), horzPosition);
