@@ -54,11 +54,6 @@ struct Form : GridWindow<TDataGrid> {
     void press(QPoint at) { send(view(), QEvent::MouseButtonPress, at, Qt::LeftButton); }
     void drag(QPoint at) { send(view(), QEvent::MouseMove, at, Qt::LeftButton); }
     void release(QPoint at) { send(view(), QEvent::MouseButtonRelease, at, Qt::NoButton); }
-    void dragAll(QPoint from, QPoint to) {
-        press(from);
-        drag(to);
-        release(to);
-    }
     /// Positions on screen, left to right.
     QString order() const {
         QStringList out;
@@ -276,7 +271,9 @@ void TestDgDragging::resizeRow() {
     QCOMPARE(form.grid->RowHeight(0), 8);
     // Downwards the row takes the line's place.
     const int border1 = form.grid->GetRowTop(1) + 16;
-    form.dragAll(QPoint(5, border1), QPoint(5, border1 + 14));
+    form.press(QPoint(5, border1));
+    form.drag(QPoint(5, border1 + 14));
+    form.release(QPoint(5, border1 + 14));
     QCOMPARE(form.grid->RowHeight(1), 30);
     QCOMPARE(form.log, (QStringList{u"height 0 8"_s, u"height 1 30"_s}));
     CHECK_ROW_MARKS(*form.grid);
