@@ -371,43 +371,26 @@ void tst_ChannelList::tuner() {
 // A real message box takes the keyboard focus from the name editor while the change is being taken;
 // that must not take the typed text a second time (and warn a second time).
 void tst_ChannelList::refusedTunerWarnsOnceWhenTheBoxTakesTheFocus() {
-    struct FocusTakingModals : platform::Modals {
-        platform::Modals& next;
-        QLineEdit box; // stands in for the message box window
-        int shown = 0;
-        explicit FocusTakingModals(platform::Modals& n) : next(n) {}
-        int messageDlg(const QString& text, platform::MsgDlgType type, unsigned buttons) override {
-            ++shown;
-            QWidget* before = QApplication::focusWidget();
-            box.show();
-            box.activateWindow();
-            box.setFocus();
-            QApplication::processEvents();
-            const int r = next.messageDlg(text, type, buttons);
-            box.hide();
-            if (before) {
-                before->activateWindow();
-                before->setFocus();
-            }
-            QApplication::processEvents();
-            return r;
-        }
-        void showMessage(const QString& t) override { next.showMessage(t); }
-        void showError(const QString& t) override { next.showError(t); }
-        std::optional<QString> inputQuery(const QString& c, const QString& p, const QString& d) override {
-            return next.inputQuery(c, p, d);
-        }
-        QString openFileName(QWidget* w) override { return next.openFileName(w); }
-        QString saveFileName(QWidget* w) override { return next.saveFileName(w); }
-        int showModal(QDialog* form) override { return next.showModal(form); }
-    };
     ListForm w;
-    FocusTakingModals modals(w.drv.modals);
-    platform::setModals(&modals);
+    QLineEdit box; // stands in for the message box window
+    int shown = 0;
+    w.drv.modals.whileMessageShown = [&box, &shown] {
+        ++shown;
+        QWidget* before = QApplication::focusWidget();
+        box.show();
+        box.activateWindow();
+        box.setFocus();
+        QApplication::processEvents();
+        box.hide();
+        if (before) {
+            before->activateWindow();
+            before->setFocus();
+        }
+        QApplication::processEvents();
+    };
     w.typeInto(ccTuner, 0, u"3"_s);
     QApplication::processEvents();
-    platform::setModals(&w.drv.modals);
-    QCOMPARE(modals.shown, 1);
+    QCOMPARE(shown, 1);
     QCOMPARE(w.drv.boxes(), QStringList{u"Fehler bei Tuner !"_s});
     QCOMPARE(int(Image().Channels[1].TunerFlags), 0x01);
     QCOMPARE(w.grid->Cell(ccTuner, 0)->AsString(), u"1"_s);

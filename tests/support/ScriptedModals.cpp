@@ -20,6 +20,8 @@ QStringList ScriptedModals::texts() const {
 
 int ScriptedModals::messageDlg(const QString& text, MsgDlgType type, unsigned buttons) {
     m_shown.append({ShownBox::Kind::MessageDlg, text, {}, type, buttons, nullptr});
+    if (whileMessageShown)
+        whileMessageShown();
     if (!m_messageAnswers.isEmpty())
         return m_messageAnswers.dequeue();
     static constexpr std::pair<unsigned, int> order[] = {{mbYes, mrYes},     {mbNo, mrNo},

@@ -37,6 +37,8 @@ public:
     /// Texts of all message, error and dialog boxes, in order.
     QStringList texts() const;
     void clear() { m_shown.clear(); }
+    /// Runs inside every message box, as a real one would take the focus while it is up.
+    std::function<void()> whileMessageShown;
 
     int messageDlg(const QString& text, platform::MsgDlgType type, unsigned buttons) override;
     void showMessage(const QString& text) override;
