@@ -75,245 +75,235 @@ QByteArray hex(const TChannelRecord& record) {
 
 class TstChannelFromWeb : public QObject {
     Q_OBJECT
-
 private slots:
-    void serviceId_data();
-    void serviceId();
-    void serviceType_data();
-    void serviceType();
-    void recordBytes_data();
-    void recordBytes();
-    void recordRefusesIndexesOutsideTheTables();
-    void insertsAtTheEndOfEachPart();
-    void refusalsChangeNothing_data();
-    void refusalsChangeNothing();
-    void fullChannelTable();
-    void insertedMessage();
-    void addProvider();
+    void serviceId_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value"); // -1: refused
+        QTest::newRow("0") << QStringLiteral("0") << 0;
+        QTest::newRow("28006") << QStringLiteral("28006") << 28006;
+        QTest::newRow("65535") << QStringLiteral("65535") << 65535;
+        QTest::newRow("leading zeros") << QStringLiteral("00042") << 42;
+        QTest::newRow("65536") << QStringLiteral("65536") << -1;
+        QTest::newRow("70000 is not 4464") << QStringLiteral("70000") << -1;
+        QTest::newRow("six digits") << QStringLiteral("000001") << -1;
+        QTest::newRow("empty") << QString() << -1;
+        QTest::newRow("letters") << QStringLiteral("12a") << -1;
+        QTest::newRow("sign") << QStringLiteral("-1") << -1;
+        QTest::newRow("plus") << QStringLiteral("+5") << -1;
+        QTest::newRow("blank") << QStringLiteral(" 12") << -1;
+        QTest::newRow("hex") << QStringLiteral("$1F") << -1;
+        QTest::newRow("other digits") << QStringLiteral(u"١٢") << -1;
+    }
+    void serviceId() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        const std::optional<std::uint16_t> sid = WebServiceId(text);
+        QCOMPARE(sid.has_value(), value >= 0);
+        if (sid)
+            QCOMPARE(int(*sid), value);
+    }
+
+    void serviceType_data() {
+        QTest::addColumn<QString>("cr");
+        QTest::addColumn<QString>("hd");
+        QTest::addColumn<bool>("transponderHd");
+        QTest::addColumn<int>("type");
+        QTest::newRow("free") << QString() << QString() << false << 0x10;
+        QTest::newRow("scrambled") << QStringLiteral("N3") << QString() << false << 0x11;
+        QTest::newRow("HD row") << QString() << QStringLiteral("ja") << false << 0x18;
+        QTest::newRow("HD transponder") << QString() << QString() << true << 0x18;
+        QTest::newRow("HD both, scrambled") << QStringLiteral("I/V") << QStringLiteral("ja") << true << 0x19;
+        QTest::newRow("HD transponder, scrambled") << QStringLiteral("C") << QString() << true << 0x19;
+        QTest::newRow("HD other text") << QString() << QStringLiteral("nein") << false << 0x10;
+    }
+    void serviceType() {
+        QFETCH(QString, cr);
+        QFETCH(QString, hd);
+        QFETCH(bool, transponderHd);
+        QFETCH(int, type);
+        QCOMPARE(
+            int(WebServiceType(row(QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("TV"), cr, hd),
+                               transponderHd)),
+            type);
+    }
+
+    void recordBytes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("nameBytes");
+        QTest::newRow("20 characters keep 16")
+            << QStringLiteral("ABCDEFGHIJKLMNOPQRST")
+            << QByteArray("41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50");
+        QTest::newRow("5 characters, 11 zeros")
+            << QStringLiteral("Rai 1") << QByteArray("52 61 69 20 31 00 00 00 00 00 00 00 00 00 00 00");
+        QTest::newRow("Windows-1252 above 127")
+            << QStringLiteral(u"€uro’s Öl ßé")
+            << QByteArray("80 75 72 6f 92 73 20 d6 6c 20 df e9 00 00 00 00");
+        QTest::newRow("no such character")
+            << QStringLiteral(u"Łódź") << QByteArray("3f f3 64 3f 00 00 00 00 00 00 00 00 00 00 00 00");
+    }
+    void recordBytes() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, nameBytes);
+        const ImagePtr img = loadFixture(baseFixture());
+        const std::optional<TChannelRecord> record = ChannelFromWebRow(
+            row(QStringLiteral("28006"), name, QStringLiteral("R"), QStringLiteral("N3")), 1, 3, true, *img);
+        QVERIFY(record);
+        // sid 0x6D66, provider 1, transponder 2, three PIDs none, reserved, tuner, type 0x19, reserved, name
+        QCOMPARE(hex(*record), QByteArray("66 6d 01 00 02 00 ff 7f ff 7f ff 7f 00 00 19 00 ") + nameBytes);
+    }
+
+    void recordRefusesIndexesOutsideTheTables() {
+        const ImagePtr img = loadFixture(baseFixture());
+        const WebChannelRow good = row(QStringLiteral("7"), QStringLiteral("X"), QStringLiteral("TV"));
+        QVERIFY(ChannelFromWebRow(good, 0, 1, false, *img));
+        QVERIFY(ChannelFromWebRow(good, 1, 3, false, *img));
+        QVERIFY(!ChannelFromWebRow(good, -1, 1, false, *img));
+        QVERIFY(!ChannelFromWebRow(good, 2, 1, false, *img));
+        QVERIFY(!ChannelFromWebRow(good, 0, 0, false, *img));
+        QVERIFY(!ChannelFromWebRow(good, 0, 4, false, *img));
+        QVERIFY(!ChannelFromWebRow(row(QStringLiteral("65536"), QStringLiteral("X"), QStringLiteral("TV")), 0,
+                                   1, false, *img));
+    }
+
+    void insertsAtTheEndOfEachPart() {
+        const ImagePtr img = loadFixture(baseFixture());
+        RebuildCounter counter;
+        const std::vector<WebChannelRow> rows = {
+            row(QStringLiteral("500"), QStringLiteral("Neu TV"), QStringLiteral("TV")),
+            row(QStringLiteral("501"), QStringLiteral("Neu Radio"), QStringLiteral("R"),
+                QStringLiteral("N3")),
+            row(QStringLiteral("kaputt"), QStringLiteral("nicht angehakt"), QStringLiteral("?"), {}, {},
+                false),
+            row(QStringLiteral("502"), QStringLiteral("Neu HD"), QStringLiteral("TV"), {},
+                QStringLiteral("ja")),
+            row(QStringLiteral("503"), QStringLiteral("Neu Radio 2"), QStringLiteral("R")),
+        };
+        const WebChannelInsertion result = InsertWebChannels(rows, 1, 2, false, *img);
+        QCOMPARE(result.error, QString());
+        QCOMPARE(result.inserted, 4);
+        QCOMPARE(counter.rebuilds, 1);
+        QVERIFY_IMAGE_INVARIANTS(*img);
+
+        ImageFixture expected = baseFixture();
+        auto& ch = expected.channels;
+        ch.insert(ch.begin() + 3, {webRecord(500, 1, 1, 0x10, QStringLiteral("Neu TV")),
+                                   webRecord(502, 1, 1, 0x18, QStringLiteral("Neu HD"))});
+        ch.push_back(webRecord(501, 1, 1, 0x11, QStringLiteral("Neu Radio")));
+        ch.push_back(webRecord(503, 1, 1, 0x10, QStringLiteral("Neu Radio 2")));
+        expected.tvCount = 5;
+        // Entries name channel number - 1: those of the radio part move up by the two TV channels.
+        expected.favGroups[0] = ImageFixture::favGroup(QStringLiteral("G1"), {0, 5, 6});
+        expected.favGroups[8] = ImageFixture::favGroup(QStringLiteral("G9"), {6, 1});
+        QCOMPARE(imageBytes(*img), expected.build());
+    }
+
+    void refusalsChangeNothing_data() {
+        QTest::addColumn<QList<WebChannelRow>>("rows");
+        QTest::addColumn<int>("provider");
+        QTest::addColumn<int>("matched");
+        QTest::addColumn<QString>("error");
+
+        const WebChannelRow tv = row(QStringLiteral("500"), QStringLiteral("A"), QStringLiteral("TV"));
+        const QString none = QStringLiteral("\r\nEs wurde nichts eingefügt.");
+        QTest::newRow("Service-ID past 16 bits")
+            << QList<WebChannelRow>{tv,
+                                    row(QStringLiteral("70000"), QStringLiteral("B"), QStringLiteral("R"))}
+            << 0 << 1
+            << QStringLiteral("Zeile 2 (\"B\"): die Service-ID \"70000\" ist keine Zahl von 0 bis 65535.") +
+                   none;
+        QTest::newRow("Service-ID no number")
+            << QList<WebChannelRow>{row(QStringLiteral("12a"), QStringLiteral("C"), QStringLiteral("TV")), tv}
+            << 0 << 1
+            << QStringLiteral("Zeile 1 (\"C\"): die Service-ID \"12a\" ist keine Zahl von 0 bis 65535.") +
+                   none;
+        QTest::newRow("neither TV nor R")
+            << QList<WebChannelRow>{tv, tv,
+                                    row(QStringLiteral("9"), QStringLiteral("D"), QStringLiteral("Radio"))}
+            << 0 << 1
+            << QStringLiteral("Zeile 3 (\"D\"): \"TV/R\" ist \"Radio\" statt \"TV\" oder \"R\".") + none;
+        QTest::newRow("nothing ticked") << QList<WebChannelRow>{row(QStringLiteral("1"), QStringLiteral("E"),
+                                                                    QStringLiteral("TV"), {}, {}, false)}
+                                        << 0 << 1 << QStringLiteral("Es ist kein Sender angehakt.") + none;
+        QTest::newRow("no rows") << QList<WebChannelRow>{} << 0 << 1
+                                 << QStringLiteral("Es ist kein Sender angehakt.") + none;
+        QTest::newRow("provider past the table")
+            << QList<WebChannelRow>{tv} << 2 << 1
+            << QStringLiteral("Der gewählte Provider steht nicht in der Providerliste.") + none;
+        QTest::newRow("provider none")
+            << QList<WebChannelRow>{tv} << -1 << 1
+            << QStringLiteral("Der gewählte Provider steht nicht in der Providerliste.") + none;
+        QTest::newRow("no match") << QList<WebChannelRow>{tv} << 0 << 0 << StaleMatchMessage();
+        QTest::newRow("match past the table") << QList<WebChannelRow>{tv} << 0 << 4 << StaleMatchMessage();
+    }
+    void refusalsChangeNothing() {
+        QFETCH(QList<WebChannelRow>, rows);
+        QFETCH(int, provider);
+        QFETCH(int, matched);
+        QFETCH(QString, error);
+        const ImagePtr img = loadFixture(baseFixture());
+        const QByteArray before = imageBytes(*img);
+        RebuildCounter counter;
+        const WebChannelInsertion result = InsertWebChannels(
+            std::vector<WebChannelRow>(rows.begin(), rows.end()), provider, matched, false, *img);
+        QCOMPARE(result.error, error);
+        QCOMPARE(result.inserted, 0);
+        QCOMPARE(counter.rebuilds, 0);
+        QCOMPARE(imageBytes(*img), before);
+        if (error != StaleMatchMessage() && !error.startsWith(QStringLiteral("Der gew")))
+            QCOMPARE(CheckWebChannelRows(std::vector<WebChannelRow>(rows.begin(), rows.end()), *img), error);
+    }
+
+    void fullChannelTable() {
+        ImageFixture f = baseFixture();
+        f.channels.clear();
+        for (int c = 0; c < 19999; ++c)
+            f.channels.push_back(ImageFixture::channel(QStringLiteral("K"), c % 3, 0, c));
+        f.tvCount = 15000;
+        const ImagePtr img = loadFixture(f);
+        const QByteArray before = imageBytes(*img);
+        const WebChannelRow r = row(QStringLiteral("1"), QStringLiteral("R"), QStringLiteral("R"));
+        const WebChannelInsertion refused = InsertWebChannels({r, r}, 0, 1, false, *img);
+        QCOMPARE(
+            refused.error,
+            QStringLiteral("Kein Platz für 2 weitere Channels: die Liste hat 19999 von höchstens 20000.\r\n"
+                           "Es wurde nichts eingefügt."));
+        QCOMPARE(imageBytes(*img), before);
+        const WebChannelInsertion last = InsertWebChannels({r}, 0, 1, false, *img);
+        QCOMPARE(last.error, QString());
+        QCOMPARE(last.inserted, 1);
+        QCOMPARE(img->ChannelCount, 20000);
+        QCOMPARE(img->Channels[20000].ServiceId, 1);
+    }
+
+    void insertedMessage() {
+        QCOMPARE(ChannelsInsertedMessage(0), QStringLiteral("0 Channels eingefügt."));
+        QCOMPARE(ChannelsInsertedMessage(1), QStringLiteral("1 Channel eingefügt."));
+        QCOMPARE(ChannelsInsertedMessage(2), QStringLiteral("2 Channels eingefügt."));
+    }
+
+    void addProvider() {
+        ImageFixture f = baseFixture();
+        const ImagePtr img = loadFixture(f);
+        QCOMPARE(AddProvider(QStringLiteral(u"Sky Deutschland – Premium"), *img), std::optional<int>(2));
+        QCOMPARE(img->ProviderCount, 3);
+        // The list shows what the record holds, so a later exact lookup by name finds it.
+        QCOMPARE(ProviderName(img->Providers[3].ProviderLabel), QStringLiteral(u"Sky Deutschland "));
+        QCOMPARE(AddProvider(QString(), *img), std::nullopt);
+        QCOMPARE(img->ProviderCount, 3);
+
+        f.providerBlocks.clear();
+        for (int p = 0; p < 463; ++p)
+            f.providerBlocks.push_back(ImageFixture::provider(QStringLiteral("P%1").arg(p)));
+        const ImagePtr full = loadFixture(f);
+        QCOMPARE(full->ProviderCount, 463);
+        const QByteArray before = imageBytes(*full);
+        QCOMPARE(AddProvider(QStringLiteral("Neu"), *full), std::nullopt);
+        QCOMPARE(imageBytes(*full), before);
+        QCOMPARE(full->ProviderCount, 463);
+        QCOMPARE(providerTableFullMessage(),
+                 QStringLiteral("Die Providerliste ist voll (463 Provider).\r\nEs wurde nichts eingefügt."));
+    }
 };
-
-void TstChannelFromWeb::serviceId_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value"); // -1: refused
-    QTest::newRow("0") << QStringLiteral("0") << 0;
-    QTest::newRow("28006") << QStringLiteral("28006") << 28006;
-    QTest::newRow("65535") << QStringLiteral("65535") << 65535;
-    QTest::newRow("leading zeros") << QStringLiteral("00042") << 42;
-    QTest::newRow("65536") << QStringLiteral("65536") << -1;
-    QTest::newRow("70000 is not 4464") << QStringLiteral("70000") << -1;
-    QTest::newRow("six digits") << QStringLiteral("000001") << -1;
-    QTest::newRow("empty") << QString() << -1;
-    QTest::newRow("letters") << QStringLiteral("12a") << -1;
-    QTest::newRow("sign") << QStringLiteral("-1") << -1;
-    QTest::newRow("plus") << QStringLiteral("+5") << -1;
-    QTest::newRow("blank") << QStringLiteral(" 12") << -1;
-    QTest::newRow("hex") << QStringLiteral("$1F") << -1;
-    QTest::newRow("other digits") << QStringLiteral(u"١٢") << -1;
-}
-
-void TstChannelFromWeb::serviceId() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    const std::optional<std::uint16_t> sid = WebServiceId(text);
-    QCOMPARE(sid.has_value(), value >= 0);
-    if (sid)
-        QCOMPARE(int(*sid), value);
-}
-
-void TstChannelFromWeb::serviceType_data() {
-    QTest::addColumn<QString>("cr");
-    QTest::addColumn<QString>("hd");
-    QTest::addColumn<bool>("transponderHd");
-    QTest::addColumn<int>("type");
-    QTest::newRow("free") << QString() << QString() << false << 0x10;
-    QTest::newRow("scrambled") << QStringLiteral("N3") << QString() << false << 0x11;
-    QTest::newRow("HD row") << QString() << QStringLiteral("ja") << false << 0x18;
-    QTest::newRow("HD transponder") << QString() << QString() << true << 0x18;
-    QTest::newRow("HD both, scrambled") << QStringLiteral("I/V") << QStringLiteral("ja") << true << 0x19;
-    QTest::newRow("HD transponder, scrambled") << QStringLiteral("C") << QString() << true << 0x19;
-    QTest::newRow("HD other text") << QString() << QStringLiteral("nein") << false << 0x10;
-}
-
-void TstChannelFromWeb::serviceType() {
-    QFETCH(QString, cr);
-    QFETCH(QString, hd);
-    QFETCH(bool, transponderHd);
-    QFETCH(int, type);
-    QCOMPARE(int(WebServiceType(row(QStringLiteral("1"), QStringLiteral("X"), QStringLiteral("TV"), cr, hd),
-                                transponderHd)),
-             type);
-}
-
-void TstChannelFromWeb::recordBytes_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("nameBytes");
-    QTest::newRow("20 characters keep 16") << QStringLiteral("ABCDEFGHIJKLMNOPQRST")
-                                           << QByteArray("41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50");
-    QTest::newRow("5 characters, 11 zeros")
-        << QStringLiteral("Rai 1") << QByteArray("52 61 69 20 31 00 00 00 00 00 00 00 00 00 00 00");
-    QTest::newRow("Windows-1252 above 127")
-        << QStringLiteral(u"€uro’s Öl ßé") << QByteArray("80 75 72 6f 92 73 20 d6 6c 20 df e9 00 00 00 00");
-    QTest::newRow("no such character")
-        << QStringLiteral(u"Łódź") << QByteArray("3f f3 64 3f 00 00 00 00 00 00 00 00 00 00 00 00");
-}
-
-void TstChannelFromWeb::recordBytes() {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, nameBytes);
-    const ImagePtr img = loadFixture(baseFixture());
-    const std::optional<TChannelRecord> record = ChannelFromWebRow(
-        row(QStringLiteral("28006"), name, QStringLiteral("R"), QStringLiteral("N3")), 1, 3, true, *img);
-    QVERIFY(record);
-    // sid 0x6D66, provider 1, transponder 2, three PIDs none, reserved, tuner, type 0x19, reserved, name
-    QCOMPARE(hex(*record), QByteArray("66 6d 01 00 02 00 ff 7f ff 7f ff 7f 00 00 19 00 ") + nameBytes);
-}
-
-void TstChannelFromWeb::recordRefusesIndexesOutsideTheTables() {
-    const ImagePtr img = loadFixture(baseFixture());
-    const WebChannelRow good = row(QStringLiteral("7"), QStringLiteral("X"), QStringLiteral("TV"));
-    QVERIFY(ChannelFromWebRow(good, 0, 1, false, *img));
-    QVERIFY(ChannelFromWebRow(good, 1, 3, false, *img));
-    QVERIFY(!ChannelFromWebRow(good, -1, 1, false, *img));
-    QVERIFY(!ChannelFromWebRow(good, 2, 1, false, *img));
-    QVERIFY(!ChannelFromWebRow(good, 0, 0, false, *img));
-    QVERIFY(!ChannelFromWebRow(good, 0, 4, false, *img));
-    QVERIFY(!ChannelFromWebRow(row(QStringLiteral("65536"), QStringLiteral("X"), QStringLiteral("TV")), 0, 1,
-                               false, *img));
-}
-
-void TstChannelFromWeb::insertsAtTheEndOfEachPart() {
-    const ImagePtr img = loadFixture(baseFixture());
-    RebuildCounter counter;
-    const std::vector<WebChannelRow> rows = {
-        row(QStringLiteral("500"), QStringLiteral("Neu TV"), QStringLiteral("TV")),
-        row(QStringLiteral("501"), QStringLiteral("Neu Radio"), QStringLiteral("R"), QStringLiteral("N3")),
-        row(QStringLiteral("kaputt"), QStringLiteral("nicht angehakt"), QStringLiteral("?"), {}, {}, false),
-        row(QStringLiteral("502"), QStringLiteral("Neu HD"), QStringLiteral("TV"), {}, QStringLiteral("ja")),
-        row(QStringLiteral("503"), QStringLiteral("Neu Radio 2"), QStringLiteral("R")),
-    };
-    const WebChannelInsertion result = InsertWebChannels(rows, 1, 2, false, *img);
-    QCOMPARE(result.error, QString());
-    QCOMPARE(result.inserted, 4);
-    QCOMPARE(counter.rebuilds, 1);
-    QVERIFY_IMAGE_INVARIANTS(*img);
-
-    ImageFixture expected = baseFixture();
-    auto& ch = expected.channels;
-    ch.insert(ch.begin() + 3, {webRecord(500, 1, 1, 0x10, QStringLiteral("Neu TV")),
-                               webRecord(502, 1, 1, 0x18, QStringLiteral("Neu HD"))});
-    ch.push_back(webRecord(501, 1, 1, 0x11, QStringLiteral("Neu Radio")));
-    ch.push_back(webRecord(503, 1, 1, 0x10, QStringLiteral("Neu Radio 2")));
-    expected.tvCount = 5;
-    // Entries name channel number - 1: those of the radio part move up by the two TV channels.
-    expected.favGroups[0] = ImageFixture::favGroup(QStringLiteral("G1"), {0, 5, 6});
-    expected.favGroups[8] = ImageFixture::favGroup(QStringLiteral("G9"), {6, 1});
-    QCOMPARE(imageBytes(*img), expected.build());
-}
-
-void TstChannelFromWeb::refusalsChangeNothing_data() {
-    QTest::addColumn<QList<WebChannelRow>>("rows");
-    QTest::addColumn<int>("provider");
-    QTest::addColumn<int>("matched");
-    QTest::addColumn<QString>("error");
-
-    const WebChannelRow tv = row(QStringLiteral("500"), QStringLiteral("A"), QStringLiteral("TV"));
-    const QString none = QStringLiteral("\r\nEs wurde nichts eingefügt.");
-    QTest::newRow("Service-ID past 16 bits")
-        << QList<WebChannelRow>{tv, row(QStringLiteral("70000"), QStringLiteral("B"), QStringLiteral("R"))}
-        << 0 << 1
-        << QStringLiteral("Zeile 2 (\"B\"): die Service-ID \"70000\" ist keine Zahl von 0 bis 65535.") + none;
-    QTest::newRow("Service-ID no number")
-        << QList<WebChannelRow>{row(QStringLiteral("12a"), QStringLiteral("C"), QStringLiteral("TV")), tv}
-        << 0 << 1
-        << QStringLiteral("Zeile 1 (\"C\"): die Service-ID \"12a\" ist keine Zahl von 0 bis 65535.") + none;
-    QTest::newRow("neither TV nor R")
-        << QList<WebChannelRow>{tv, tv,
-                                row(QStringLiteral("9"), QStringLiteral("D"), QStringLiteral("Radio"))}
-        << 0 << 1
-        << QStringLiteral("Zeile 3 (\"D\"): \"TV/R\" ist \"Radio\" statt \"TV\" oder \"R\".") + none;
-    QTest::newRow("nothing ticked") << QList<WebChannelRow>{row(QStringLiteral("1"), QStringLiteral("E"),
-                                                                QStringLiteral("TV"), {}, {}, false)}
-                                    << 0 << 1 << QStringLiteral("Es ist kein Sender angehakt.") + none;
-    QTest::newRow("no rows") << QList<WebChannelRow>{} << 0 << 1
-                             << QStringLiteral("Es ist kein Sender angehakt.") + none;
-    QTest::newRow("provider past the table")
-        << QList<WebChannelRow>{tv} << 2 << 1
-        << QStringLiteral("Der gewählte Provider steht nicht in der Providerliste.") + none;
-    QTest::newRow("provider none") << QList<WebChannelRow>{tv} << -1 << 1
-                                   << QStringLiteral(
-                                          "Der gewählte Provider steht nicht in der Providerliste.") +
-                                          none;
-    QTest::newRow("no match") << QList<WebChannelRow>{tv} << 0 << 0 << StaleMatchMessage();
-    QTest::newRow("match past the table") << QList<WebChannelRow>{tv} << 0 << 4 << StaleMatchMessage();
-}
-
-void TstChannelFromWeb::refusalsChangeNothing() {
-    QFETCH(QList<WebChannelRow>, rows);
-    QFETCH(int, provider);
-    QFETCH(int, matched);
-    QFETCH(QString, error);
-    const ImagePtr img = loadFixture(baseFixture());
-    const QByteArray before = imageBytes(*img);
-    RebuildCounter counter;
-    const WebChannelInsertion result = InsertWebChannels(std::vector<WebChannelRow>(rows.begin(), rows.end()),
-                                                         provider, matched, false, *img);
-    QCOMPARE(result.error, error);
-    QCOMPARE(result.inserted, 0);
-    QCOMPARE(counter.rebuilds, 0);
-    QCOMPARE(imageBytes(*img), before);
-    if (error != StaleMatchMessage() && !error.startsWith(QStringLiteral("Der gew")))
-        QCOMPARE(CheckWebChannelRows(std::vector<WebChannelRow>(rows.begin(), rows.end()), *img), error);
-}
-
-void TstChannelFromWeb::fullChannelTable() {
-    ImageFixture f = baseFixture();
-    f.channels.clear();
-    for (int c = 0; c < 19999; ++c)
-        f.channels.push_back(ImageFixture::channel(QStringLiteral("K"), c % 3, 0, c));
-    f.tvCount = 15000;
-    const ImagePtr img = loadFixture(f);
-    const QByteArray before = imageBytes(*img);
-    const WebChannelRow r = row(QStringLiteral("1"), QStringLiteral("R"), QStringLiteral("R"));
-    const WebChannelInsertion refused = InsertWebChannels({r, r}, 0, 1, false, *img);
-    QCOMPARE(refused.error,
-             QStringLiteral("Kein Platz für 2 weitere Channels: die Liste hat 19999 von höchstens 20000.\r\n"
-                            "Es wurde nichts eingefügt."));
-    QCOMPARE(imageBytes(*img), before);
-    const WebChannelInsertion last = InsertWebChannels({r}, 0, 1, false, *img);
-    QCOMPARE(last.error, QString());
-    QCOMPARE(last.inserted, 1);
-    QCOMPARE(img->ChannelCount, 20000);
-    QCOMPARE(img->Channels[20000].ServiceId, 1);
-}
-
-void TstChannelFromWeb::insertedMessage() {
-    QCOMPARE(ChannelsInsertedMessage(0), QStringLiteral("0 Channels eingefügt."));
-    QCOMPARE(ChannelsInsertedMessage(1), QStringLiteral("1 Channel eingefügt."));
-    QCOMPARE(ChannelsInsertedMessage(2), QStringLiteral("2 Channels eingefügt."));
-}
-
-void TstChannelFromWeb::addProvider() {
-    ImageFixture f = baseFixture();
-    const ImagePtr img = loadFixture(f);
-    QCOMPARE(AddProvider(QStringLiteral(u"Sky Deutschland – Premium"), *img), std::optional<int>(2));
-    QCOMPARE(img->ProviderCount, 3);
-    // The list shows what the record holds, so a later exact lookup by name finds it.
-    QCOMPARE(ProviderName(img->Providers[3].ProviderLabel), QStringLiteral(u"Sky Deutschland "));
-    QCOMPARE(AddProvider(QString(), *img), std::nullopt);
-    QCOMPARE(img->ProviderCount, 3);
-
-    f.providerBlocks.clear();
-    for (int p = 0; p < 463; ++p)
-        f.providerBlocks.push_back(ImageFixture::provider(QStringLiteral("P%1").arg(p)));
-    const ImagePtr full = loadFixture(f);
-    QCOMPARE(full->ProviderCount, 463);
-    const QByteArray before = imageBytes(*full);
-    QCOMPARE(AddProvider(QStringLiteral("Neu"), *full), std::nullopt);
-    QCOMPARE(imageBytes(*full), before);
-    QCOMPARE(full->ProviderCount, 463);
-    QCOMPARE(providerTableFullMessage(),
-             QStringLiteral("Die Providerliste ist voll (463 Provider).\r\nEs wurde nichts eingefügt."));
-}
 
 QTEST_GUILESS_MAIN(TstChannelFromWeb)
 #include "tst_channelfromweb.moc"

@@ -113,323 +113,306 @@ void verifyLoadsBack(const SettingsImage& img) {
 class TstSatelliteOps : public QObject {
     Q_OBJECT
 private slots:
-    void moveSatellite_everyPairKeepsIdentity();
-    void moveSatellite_unorderedTableBecomesOrdered();
-    void moveSatellite_refused_data();
-    void moveSatellite_refused();
-    void insertTransponder_positions_data();
-    void insertTransponder_positions();
-    void insertTransponder_refused_data();
-    void insertTransponder_refused();
-    void deleteSatellite_data();
-    void deleteSatellite();
-    void deleteSatellite_scatteredTransponders();
-    void deleteTransponder_after153KeepsTableLoadable();
-    void save_refusesTablesThatLoadBackDifferently_data();
-    void save_refusesTablesThatLoadBackDifferently();
-};
+    void moveSatellite_everyPairKeepsIdentity() {
+        const ImageFixture fixture = satelliteFixture();
+        for (int from = 0; from < 5; ++from) {
+            for (int to = 0; to < 5; ++to) {
+                if (from == to)
+                    continue;
+                const QByteArray pair = QStringLiteral("from %1 to %2").arg(from).arg(to).toLatin1();
+                const ImagePtr img = loadFixture(fixture);
+                const Identity before = Identity::of(*img);
+                const auto channels = img->Channels;
+                const auto groups = img->FavGroups;
+                QStringList names = satelliteNames(*img);
+                names.move(from, to);
+                QList<int> counts;
+                for (int s = 1; s <= 5; ++s)
+                    counts << img->Satellites[s].NumTransponders;
+                counts.move(from, to);
 
-void TstSatelliteOps::moveSatellite_everyPairKeepsIdentity() {
-    const ImageFixture fixture = satelliteFixture();
-    for (int from = 0; from < 5; ++from) {
-        for (int to = 0; to < 5; ++to) {
-            if (from == to)
-                continue;
-            const QByteArray pair = QStringLiteral("from %1 to %2").arg(from).arg(to).toLatin1();
-            const ImagePtr img = loadFixture(fixture);
-            const Identity before = Identity::of(*img);
-            const auto channels = img->Channels;
-            const auto groups = img->FavGroups;
-            QStringList names = satelliteNames(*img);
-            names.move(from, to);
-            QList<int> counts;
-            for (int s = 1; s <= 5; ++s)
-                counts << img->Satellites[s].NumTransponders;
-            counts.move(from, to);
+                QVERIFY2(MoveSatellite(from, to, *img), pair);
 
-            QVERIFY2(MoveSatellite(from, to, *img), pair);
-
-            QVERIFY2(Identity::of(*img) == before, pair);
-            QCOMPARE(satelliteNames(*img), names);
-            for (int s = 1; s <= 5; ++s) {
-                QCOMPARE(int(img->Satellites[s].SatelliteNumber), s - 1);
-                QCOMPARE(int(img->Satellites[s].NumTransponders), counts[s - 1]);
-                QCOMPARE(int(img->Satellites[s].Reserved21),
-                         0xC0 + SatelliteDisplayName(img->Satellites[s]).mid(1).toInt());
+                QVERIFY2(Identity::of(*img) == before, pair);
+                QCOMPARE(satelliteNames(*img), names);
+                for (int s = 1; s <= 5; ++s) {
+                    QCOMPARE(int(img->Satellites[s].SatelliteNumber), s - 1);
+                    QCOMPARE(int(img->Satellites[s].NumTransponders), counts[s - 1]);
+                    QCOMPARE(int(img->Satellites[s].Reserved21),
+                             0xC0 + SatelliteDisplayName(img->Satellites[s]).mid(1).toInt());
+                }
+                // Within a satellite the transponders keep their order (ascending frequencies here).
+                for (int t = 2; t <= img->TransponderCount; ++t) {
+                    if (img->Transponders[t].SatelliteIndex == img->Transponders[t - 1].SatelliteIndex)
+                        QVERIFY2(img->Transponders[t].Frequency > img->Transponders[t - 1].Frequency, pair);
+                }
+                // Only transponder indexes of channels change; favourite groups not at all.
+                for (int c = 1; c <= img->ChannelCount; ++c) {
+                    TChannelRecord expect = channels[c];
+                    expect.TransponderIndex = img->Channels[c].TransponderIndex;
+                    QVERIFY2(img->Channels[c] == expect, pair);
+                }
+                QVERIFY(img->FavGroups == groups);
+                QVERIFY_IMAGE_INVARIANTS(*img);
+                verifyLoadsBack(*img);
             }
-            // Within a satellite the transponders keep their order (ascending frequencies here).
-            for (int t = 2; t <= img->TransponderCount; ++t) {
-                if (img->Transponders[t].SatelliteIndex == img->Transponders[t - 1].SatelliteIndex)
-                    QVERIFY2(img->Transponders[t].Frequency > img->Transponders[t - 1].Frequency, pair);
-            }
-            // Only transponder indexes of channels change; favourite groups not at all.
-            for (int c = 1; c <= img->ChannelCount; ++c) {
-                TChannelRecord expect = channels[c];
-                expect.TransponderIndex = img->Channels[c].TransponderIndex;
-                QVERIFY2(img->Channels[c] == expect, pair);
-            }
-            QVERIFY(img->FavGroups == groups);
-            QVERIFY_IMAGE_INVARIANTS(*img);
-            verifyLoadsBack(*img);
         }
     }
-}
 
-void TstSatelliteOps::moveSatellite_unorderedTableBecomesOrdered() {
-    // Satellite-ordered list: S0 10700 10800 10900, S2 11000 11100, S4 11200..11500; stored scrambled.
-    const ImagePtr img = loadFixture(satelliteFixture({3, 0, 2, 0, 4}, {5, 0, 3, 8, 1, 6, 2, 4, 7}));
-    const Identity before = Identity::of(*img);
-    QVERIFY(MoveSatellite(4, 1, *img));
-    QVERIFY(Identity::of(*img) == before);
-    QCOMPARE(satelliteNames(*img), names({0, 4, 1, 2, 3}));
-    // Stable: each satellite's transponders keep the order in which they were stored.
-    QCOMPARE(frequencies(*img), (QList<int>{10700, 10800, 10900, 11200, 11500, 11300, 11400, 11000, 11100}));
-    QVERIFY_IMAGE_INVARIANTS(*img);
-}
-
-void TstSatelliteOps::moveSatellite_refused_data() {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::newRow("onto itself") << 2 << 2;
-    QTest::newRow("no row under the press") << -1 << 2;
-    QTest::newRow("dropped on no row") << 2 << -1;
-    QTest::newRow("past the last satellite") << 1 << 5;
-}
-
-void TstSatelliteOps::moveSatellite_refused() {
-    QFETCH(int, from);
-    QFETCH(int, to);
-    const ImagePtr img = loadFixture(satelliteFixture());
-    const auto satellites = img->Satellites;
-    const auto transponders = img->Transponders;
-    QVERIFY(!MoveSatellite(from, to, *img));
-    QVERIFY(img->Satellites == satellites);
-    QVERIFY(img->Transponders == transponders);
-}
-
-void TstSatelliteOps::insertTransponder_positions_data() {
-    QTest::addColumn<int>("satellite");
-    QTest::addColumn<int>("frequency");
-    QTest::addColumn<int>("position");
-    // Table: S0 10700 10800 10900 | S2 11000 11100 | S4 11200 11300 11400 11500.
-    QTest::newRow("between two of its satellite") << 0 << 10750 << 2;
-    QTest::newRow("below all of its satellite") << 2 << 10000 << 4;
-    QTest::newRow("equal frequency goes after") << 2 << 11000 << 5;
-    QTest::newRow("above all: before the next satellite") << 0 << 20000 << 4;
-    QTest::newRow("satellite without transponders") << 1 << 12000 << 4;
-    QTest::newRow("last satellite, highest") << 4 << 12000 << 10;
-    QTest::newRow("satellite without transponders after the last run") << 3 << 9000 << 6;
-}
-
-void TstSatelliteOps::insertTransponder_positions() {
-    QFETCH(int, satellite);
-    QFETCH(int, frequency);
-    QFETCH(int, position);
-    const ImagePtr img = loadFixture(satelliteFixture());
-    const Identity before = Identity::of(*img);
-    const int count = img->Satellites[satellite + 1].NumTransponders;
-    TTransponderRecord record = ImageFixture::transponder(satellite, frequency, 1, 22000);
-    QCOMPARE(TransponderInsertPosition(satellite, frequency, *img), position);
-
-    int p = 0;
-    QCOMPARE(InsertTransponder(record, *img, &p), TransponderInsertion::Inserted);
-    QCOMPARE(p, position);
-    QCOMPARE(img->TransponderCount, 10);
-    QVERIFY(img->Transponders[position] == record);
-    QCOMPARE(int(img->Satellites[satellite + 1].NumTransponders), count + 1);
-    QVERIFY(Identity::of(*img).channels == before.channels); // every channel still on its frequency
-    QVERIFY_IMAGE_INVARIANTS(*img);
-    verifyLoadsBack(*img);
-}
-
-void TstSatelliteOps::insertTransponder_refused_data() {
-    QTest::addColumn<int>("satellite");
-    QTest::addColumn<int>("transponders");
-    QTest::addColumn<int>("alreadyCounted");
-    QTest::addColumn<bool>("allZero");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("message");
-    const auto r = [](TransponderInsertion x) { return int(x); };
-    QTest::newRow("no such satellite")
-        << 5 << 9 << 3 << false << r(TransponderInsertion::NoSatellite)
-        << QStringLiteral("Bitte einen Satelliten für den neuen Transponder wählen.");
-    QTest::newRow("table holds what a load reads")
-        << 0 << 2645 << 3 << false << r(TransponderInsertion::TableFull)
-        << QStringLiteral("Zuviele Transponder ! ");
-    QTest::newRow("2644 still take one")
-        << 0 << 2644 << 3 << false << r(TransponderInsertion::Inserted) << QString();
-    QTest::newRow("satellite counts 255") << 0 << 9 << 255 << false << r(TransponderInsertion::SatelliteFull)
-                                          << QStringLiteral("255 Transponder");
-    QTest::newRow("all zero bytes") << 0 << 9 << 3 << true << r(TransponderInsertion::AllZero)
-                                    << QStringLiteral("alle 0");
-}
-
-void TstSatelliteOps::insertTransponder_refused() {
-    QFETCH(int, satellite);
-    QFETCH(int, transponders);
-    QFETCH(int, alreadyCounted);
-    QFETCH(bool, allZero);
-    QFETCH(int, result);
-    QFETCH(QString, message);
-    const ImagePtr img = loadFixture(satelliteFixture());
-    for (int t = img->TransponderCount + 1; t <= transponders; ++t)
-        img->Transponders[t] = ImageFixture::transponder(4, 12000 + t);
-    img->TransponderCount = transponders;
-    img->Satellites[1].NumTransponders = static_cast<Byte>(alreadyCounted);
-    const auto before = img->Transponders;
-    const TTransponderRecord record =
-        allZero ? TTransponderRecord{} : ImageFixture::transponder(satellite, 10750);
-
-    QCOMPARE(int(InsertTransponder(record, *img)), result);
-    QVERIFY(transponderInsertionMessage(TransponderInsertion(result)).contains(message));
-    if (result != int(TransponderInsertion::Inserted)) {
-        QCOMPARE(img->TransponderCount, transponders);
-        QVERIFY(img->Transponders == before);
-        QCOMPARE(int(img->Satellites[1].NumTransponders), alreadyCounted);
+    void moveSatellite_unorderedTableBecomesOrdered() {
+        // Satellite-ordered list: S0 10700 10800 10900, S2 11000 11100, S4 11200..11500; stored scrambled.
+        const ImagePtr img = loadFixture(satelliteFixture({3, 0, 2, 0, 4}, {5, 0, 3, 8, 1, 6, 2, 4, 7}));
+        const Identity before = Identity::of(*img);
+        QVERIFY(MoveSatellite(4, 1, *img));
+        QVERIFY(Identity::of(*img) == before);
+        QCOMPARE(satelliteNames(*img), names({0, 4, 1, 2, 3}));
+        // Stable: each satellite's transponders keep the order in which they were stored.
+        QCOMPARE(frequencies(*img),
+                 (QList<int>{10700, 10800, 10900, 11200, 11500, 11300, 11400, 11000, 11100}));
+        QVERIFY_IMAGE_INVARIANTS(*img);
     }
-}
 
-void TstSatelliteOps::deleteSatellite_data() {
-    QTest::addColumn<int>("satellite");
-    QTest::addColumn<int>("deleted");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QList<int>>("frequencies");
-    QTest::addColumn<bool>("countsRecordAgreed");
-    const QList<int> all{10700, 10800, 10900, 11000, 11100, 11200, 11300, 11400, 11500};
-    QTest::newRow("without transponders (k = 0)") << 1 << 0 << names({0, 2, 3, 4}) << all << true;
-    QTest::newRow("first, three transponders") << 0 << 3 << names({1, 2, 3, 4}) << all.mid(3) << true;
-    QTest::newRow("last, four transponders") << 4 << 4 << names({0, 1, 2, 3}) << all.mid(0, 5) << false;
-}
-
-void TstSatelliteOps::deleteSatellite() {
-    QFETCH(int, satellite);
-    QFETCH(int, deleted);
-    QFETCH(QStringList, names);
-    QFETCH(QList<int>, frequencies);
-    QFETCH(bool, countsRecordAgreed);
-    const ImagePtr img = loadFixture(satelliteFixture());
-    if (!countsRecordAgreed)
-        img->ImageCounts.NumSatellites = 9;
-    Identity expect = Identity::of(*img);
-    const QString gone = QStringLiteral("S%1").arg(satellite);
-    std::erase_if(expect.channels, [&](const auto& c) { return std::get<2>(c.second) == gone; });
-    std::erase_if(expect.transponders, [&](const auto& t) { return t.second == gone; });
-    const int channels = img->ChannelCount;
-
-    QCOMPARE(DeleteSatellite(satellite, *img), deleted);
-
-    QCOMPARE(satelliteNames(*img), names);
-    QCOMPARE(::frequencies(*img), frequencies);
-    QVERIFY(Identity::of(*img) == expect);
-    QCOMPARE(img->ChannelCount, channels - 2 * deleted);
-    QCOMPARE(img->SatelliteCount, 4);
-    QCOMPARE(int(img->ImageCounts.NumSatellites), countsRecordAgreed ? 4 : 9);
-    QVERIFY(img->Satellites[5] == TSatelliteRecord{});
-    QVERIFY_IMAGE_INVARIANTS(*img);
-    verifyLoadsBack(*img);
-}
-
-void TstSatelliteOps::deleteSatellite_scatteredTransponders() {
-    // A damaged table: S2's two transponders stand apart, between those of S0 and S4.
-    const ImagePtr img = loadFixture(satelliteFixture({3, 0, 2, 0, 4}, {0, 3, 1, 5, 4, 2}));
-    QCOMPARE(DeleteSatellite(2, *img), 2);
-    QCOMPARE(frequencies(*img), (QList<int>{10700, 10800, 11200, 10900, 11300, 11400, 11500}));
-    for (int t = 1; t <= img->TransponderCount; ++t)
-        QCOMPARE(int(img->Transponders[t].SatelliteIndex), img->Transponders[t].Frequency >= 11200 ? 3 : 0);
-    QCOMPARE(img->ChannelCount, 14);
-    for (int s = 0; s < 4; ++s)
-        QCOMPARE(DeleteSatellite(0, *img) >= 0, true);
-    QCOMPARE(img->SatelliteCount, 0);
-    QCOMPARE(img->TransponderCount, 0);
-    QCOMPARE(img->ChannelCount, 0);
-    QCOMPARE(DeleteSatellite(0, *img), -1);
-}
-
-void TstSatelliteOps::deleteTransponder_after153KeepsTableLoadable() {
-    // Satellite indexes 153, 7, 0, 1, 2: deleting the 7 brings 0 right behind 153, where a load stops.
-    ImageFixture f = ImageFixture::typical();
-    f.satelliteSlots.clear();
-    for (int s = 0; s < layout::kSatelliteSlotCount; ++s)
-        f.satelliteSlots.push_back(ImageFixture::satellite(s, QStringLiteral("Sat %1").arg(s), s));
-    f.transponders = {ImageFixture::transponder(153, 12000), ImageFixture::transponder(7, 11000),
-                      ImageFixture::transponder(0, 10700), ImageFixture::transponder(1, 10800),
-                      ImageFixture::transponder(2, 10900)};
-    f.channels.clear();
-    for (int t = 0; t < 5; ++t)
-        f.channels.push_back(ImageFixture::channel(QStringLiteral("K%1").arg(t), t, 0, 500 + t));
-    f.tvCount = 5;
-    f.favGroups = {ImageFixture::favGroup(QStringLiteral("G"), {0, 4})};
-    const ImagePtr img = loadFixture(f);
-    QCOMPARE(img->TransponderCount, 5);
-    Identity expect = Identity::of(*img);
-    expect.channels.erase(501);
-    expect.transponders.erase(11000);
-
-    QVERIFY(DeleteTransponder(1, *img));
-    QCOMPARE(TransponderTableProblem(*img), QString());
-    QCOMPARE(frequencies(*img), (QList<int>{10700, 10800, 10900, 12000}));
-    QVERIFY(Identity::of(*img) == expect);
-    QVERIFY_IMAGE_INVARIANTS(*img);
-    verifyLoadsBack(*img);
-}
-
-void TstSatelliteOps::save_refusesTablesThatLoadBackDifferently_data() {
-    QTest::addColumn<int>("damage");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("more than 2645 transponders") << 0 << QStringLiteral("2646 Transponder");
-    QTest::newRow("an all-zero transponder")
-        << 1 << QStringLiteral("Transponder 4 besteht nur aus Nullbytes");
-    QTest::newRow("satellite index 0 right after 153")
-        << 2 << QStringLiteral("Transponder 3 gehört zum ersten");
-    QTest::newRow("a later satellite numbered 0")
-        << 3 << QStringLiteral("Satellit 2 („Hotbird 13E“) hat die Nummer 0");
-    QTest::newRow("no satellite at all") << 4 << QStringLiteral("keinen Satelliten");
-    QTest::newRow("an all-zero provider") << 5 << QStringLiteral("Provider 2 besteht nur aus Nullbytes");
-    QTest::newRow("a record behind the last satellite") << 6 << QStringLiteral("auf Platz 4");
-    QTest::newRow("counts record and table disagree") << 7 << QStringLiteral("(10 Sender, davon 6 TV)");
-}
-
-void TstSatelliteOps::save_refusesTablesThatLoadBackDifferently() {
-    QFETCH(int, damage);
-    QFETCH(QString, cause);
-    const ImagePtr img = loadFixture(ImageFixture::typical());
-    switch (damage) {
-    case 0:
-        for (int t = 7; t <= 2646; ++t)
-            img->Transponders[t] = ImageFixture::transponder(2, 10000 + t);
-        img->TransponderCount = 2646;
-        break;
-    case 1:
-        img->Transponders[4] = TTransponderRecord{};
-        break;
-    case 2:
-        img->Transponders[2].SatelliteIndex = 153;
-        img->Transponders[3].SatelliteIndex = 0;
-        break;
-    case 3:
-        img->Satellites[2].SatelliteNumber = 0;
-        break;
-    case 4:
-        img->SatelliteCount = 0;
-        break;
-    case 5:
-        img->Providers[2] = TProviderRecord{};
-        break;
-    case 6:
-        img->Satellites[4] = ImageFixture::satellite(3, QStringLiteral("Rest"), 10);
-        break;
-    case 7:
-        img->ImageCounts.NumTvChannels = 6;
-        break;
+    void moveSatellite_refused_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("onto itself") << 2 << 2;
+        QTest::newRow("no row under the press") << -1 << 2;
+        QTest::newRow("dropped on no row") << 2 << -1;
+        QTest::newRow("past the last satellite") << 1 << 5;
     }
-    QByteArray left;
-    const ImageError e = writeOverOldFile(*img, left);
-    QCOMPARE(e.code, ImageError::Code::WouldNotLoadBack);
-    QVERIFY2(e.message.startsWith(QStringLiteral("Speichern nicht möglich: ")), qPrintable(e.message));
-    QVERIFY2(e.message.contains(cause), qPrintable(e.message));
-    QVERIFY(e.message.endsWith(QStringLiteral("Es wurde nichts gespeichert.")));
-    QCOMPARE(left, QByteArray("old"));
-}
+    void moveSatellite_refused() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const ImagePtr img = loadFixture(satelliteFixture());
+        const auto satellites = img->Satellites;
+        const auto transponders = img->Transponders;
+        QVERIFY(!MoveSatellite(from, to, *img));
+        QVERIFY(img->Satellites == satellites);
+        QVERIFY(img->Transponders == transponders);
+    }
+
+    void insertTransponder_positions_data() {
+        QTest::addColumn<int>("satellite");
+        QTest::addColumn<int>("frequency");
+        QTest::addColumn<int>("position");
+        // Table: S0 10700 10800 10900 | S2 11000 11100 | S4 11200 11300 11400 11500.
+        QTest::newRow("between two of its satellite") << 0 << 10750 << 2;
+        QTest::newRow("below all of its satellite") << 2 << 10000 << 4;
+        QTest::newRow("equal frequency goes after") << 2 << 11000 << 5;
+        QTest::newRow("above all: before the next satellite") << 0 << 20000 << 4;
+        QTest::newRow("satellite without transponders") << 1 << 12000 << 4;
+        QTest::newRow("last satellite, highest") << 4 << 12000 << 10;
+        QTest::newRow("satellite without transponders after the last run") << 3 << 9000 << 6;
+    }
+    void insertTransponder_positions() {
+        QFETCH(int, satellite);
+        QFETCH(int, frequency);
+        QFETCH(int, position);
+        const ImagePtr img = loadFixture(satelliteFixture());
+        const Identity before = Identity::of(*img);
+        const int count = img->Satellites[satellite + 1].NumTransponders;
+        TTransponderRecord record = ImageFixture::transponder(satellite, frequency, 1, 22000);
+        QCOMPARE(TransponderInsertPosition(satellite, frequency, *img), position);
+
+        int p = 0;
+        QCOMPARE(InsertTransponder(record, *img, &p), TransponderInsertion::Inserted);
+        QCOMPARE(p, position);
+        QCOMPARE(img->TransponderCount, 10);
+        QVERIFY(img->Transponders[position] == record);
+        QCOMPARE(int(img->Satellites[satellite + 1].NumTransponders), count + 1);
+        QVERIFY(Identity::of(*img).channels == before.channels); // every channel still on its frequency
+        QVERIFY_IMAGE_INVARIANTS(*img);
+        verifyLoadsBack(*img);
+    }
+
+    void insertTransponder_refused_data() {
+        QTest::addColumn<int>("satellite");
+        QTest::addColumn<int>("transponders");
+        QTest::addColumn<int>("alreadyCounted");
+        QTest::addColumn<bool>("allZero");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("message");
+        const auto r = [](TransponderInsertion x) { return int(x); };
+        QTest::newRow("no such satellite")
+            << 5 << 9 << 3 << false << r(TransponderInsertion::NoSatellite)
+            << QStringLiteral("Bitte einen Satelliten für den neuen Transponder wählen.");
+        QTest::newRow("table holds what a load reads")
+            << 0 << 2645 << 3 << false << r(TransponderInsertion::TableFull)
+            << QStringLiteral("Zuviele Transponder ! ");
+        QTest::newRow("2644 still take one")
+            << 0 << 2644 << 3 << false << r(TransponderInsertion::Inserted) << QString();
+        QTest::newRow("satellite counts 255")
+            << 0 << 9 << 255 << false << r(TransponderInsertion::SatelliteFull)
+            << QStringLiteral("255 Transponder");
+        QTest::newRow("all zero bytes")
+            << 0 << 9 << 3 << true << r(TransponderInsertion::AllZero) << QStringLiteral("alle 0");
+    }
+    void insertTransponder_refused() {
+        QFETCH(int, satellite);
+        QFETCH(int, transponders);
+        QFETCH(int, alreadyCounted);
+        QFETCH(bool, allZero);
+        QFETCH(int, result);
+        QFETCH(QString, message);
+        const ImagePtr img = loadFixture(satelliteFixture());
+        for (int t = img->TransponderCount + 1; t <= transponders; ++t)
+            img->Transponders[t] = ImageFixture::transponder(4, 12000 + t);
+        img->TransponderCount = transponders;
+        img->Satellites[1].NumTransponders = static_cast<Byte>(alreadyCounted);
+        const auto before = img->Transponders;
+        const TTransponderRecord record =
+            allZero ? TTransponderRecord{} : ImageFixture::transponder(satellite, 10750);
+
+        QCOMPARE(int(InsertTransponder(record, *img)), result);
+        QVERIFY(transponderInsertionMessage(TransponderInsertion(result)).contains(message));
+        if (result != int(TransponderInsertion::Inserted)) {
+            QCOMPARE(img->TransponderCount, transponders);
+            QVERIFY(img->Transponders == before);
+            QCOMPARE(int(img->Satellites[1].NumTransponders), alreadyCounted);
+        }
+    }
+
+    void deleteSatellite_data() {
+        QTest::addColumn<int>("satellite");
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("frequencies");
+        QTest::addColumn<bool>("countsRecordAgreed");
+        const QList<int> all{10700, 10800, 10900, 11000, 11100, 11200, 11300, 11400, 11500};
+        QTest::newRow("without transponders (k = 0)") << 1 << 0 << names({0, 2, 3, 4}) << all << true;
+        QTest::newRow("first, three transponders") << 0 << 3 << names({1, 2, 3, 4}) << all.mid(3) << true;
+        QTest::newRow("last, four transponders") << 4 << 4 << names({0, 1, 2, 3}) << all.mid(0, 5) << false;
+    }
+    void deleteSatellite() {
+        QFETCH(int, satellite);
+        QFETCH(int, deleted);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, frequencies);
+        QFETCH(bool, countsRecordAgreed);
+        const ImagePtr img = loadFixture(satelliteFixture());
+        if (!countsRecordAgreed)
+            img->ImageCounts.NumSatellites = 9;
+        Identity expect = Identity::of(*img);
+        const QString gone = QStringLiteral("S%1").arg(satellite);
+        std::erase_if(expect.channels, [&](const auto& c) { return std::get<2>(c.second) == gone; });
+        std::erase_if(expect.transponders, [&](const auto& t) { return t.second == gone; });
+        const int channels = img->ChannelCount;
+
+        QCOMPARE(DeleteSatellite(satellite, *img), deleted);
+
+        QCOMPARE(satelliteNames(*img), names);
+        QCOMPARE(::frequencies(*img), frequencies);
+        QVERIFY(Identity::of(*img) == expect);
+        QCOMPARE(img->ChannelCount, channels - 2 * deleted);
+        QCOMPARE(img->SatelliteCount, 4);
+        QCOMPARE(int(img->ImageCounts.NumSatellites), countsRecordAgreed ? 4 : 9);
+        QVERIFY(img->Satellites[5] == TSatelliteRecord{});
+        QVERIFY_IMAGE_INVARIANTS(*img);
+        verifyLoadsBack(*img);
+    }
+
+    void deleteSatellite_scatteredTransponders() {
+        // A damaged table: S2's two transponders stand apart, between those of S0 and S4.
+        const ImagePtr img = loadFixture(satelliteFixture({3, 0, 2, 0, 4}, {0, 3, 1, 5, 4, 2}));
+        QCOMPARE(DeleteSatellite(2, *img), 2);
+        QCOMPARE(frequencies(*img), (QList<int>{10700, 10800, 11200, 10900, 11300, 11400, 11500}));
+        for (int t = 1; t <= img->TransponderCount; ++t)
+            QCOMPARE(int(img->Transponders[t].SatelliteIndex),
+                     img->Transponders[t].Frequency >= 11200 ? 3 : 0);
+        QCOMPARE(img->ChannelCount, 14);
+        for (int s = 0; s < 4; ++s)
+            QCOMPARE(DeleteSatellite(0, *img) >= 0, true);
+        QCOMPARE(img->SatelliteCount, 0);
+        QCOMPARE(img->TransponderCount, 0);
+        QCOMPARE(img->ChannelCount, 0);
+        QCOMPARE(DeleteSatellite(0, *img), -1);
+    }
+
+    void deleteTransponder_after153KeepsTableLoadable() {
+        // Satellite indexes 153, 7, 0, 1, 2: deleting the 7 brings 0 right behind 153, where a load stops.
+        ImageFixture f = ImageFixture::typical();
+        f.satelliteSlots.clear();
+        for (int s = 0; s < layout::kSatelliteSlotCount; ++s)
+            f.satelliteSlots.push_back(ImageFixture::satellite(s, QStringLiteral("Sat %1").arg(s), s));
+        f.transponders = {ImageFixture::transponder(153, 12000), ImageFixture::transponder(7, 11000),
+                          ImageFixture::transponder(0, 10700), ImageFixture::transponder(1, 10800),
+                          ImageFixture::transponder(2, 10900)};
+        f.channels.clear();
+        for (int t = 0; t < 5; ++t)
+            f.channels.push_back(ImageFixture::channel(QStringLiteral("K%1").arg(t), t, 0, 500 + t));
+        f.tvCount = 5;
+        f.favGroups = {ImageFixture::favGroup(QStringLiteral("G"), {0, 4})};
+        const ImagePtr img = loadFixture(f);
+        QCOMPARE(img->TransponderCount, 5);
+        Identity expect = Identity::of(*img);
+        expect.channels.erase(501);
+        expect.transponders.erase(11000);
+
+        QVERIFY(DeleteTransponder(1, *img));
+        QCOMPARE(TransponderTableProblem(*img), QString());
+        QCOMPARE(frequencies(*img), (QList<int>{10700, 10800, 10900, 12000}));
+        QVERIFY(Identity::of(*img) == expect);
+        QVERIFY_IMAGE_INVARIANTS(*img);
+        verifyLoadsBack(*img);
+    }
+
+    void save_refusesTablesThatLoadBackDifferently_data() {
+        QTest::addColumn<int>("damage");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("more than 2645 transponders") << 0 << QStringLiteral("2646 Transponder");
+        QTest::newRow("an all-zero transponder")
+            << 1 << QStringLiteral("Transponder 4 besteht nur aus Nullbytes");
+        QTest::newRow("satellite index 0 right after 153")
+            << 2 << QStringLiteral("Transponder 3 gehört zum ersten");
+        QTest::newRow("a later satellite numbered 0")
+            << 3 << QStringLiteral("Satellit 2 („Hotbird 13E“) hat die Nummer 0");
+        QTest::newRow("no satellite at all") << 4 << QStringLiteral("keinen Satelliten");
+        QTest::newRow("an all-zero provider") << 5 << QStringLiteral("Provider 2 besteht nur aus Nullbytes");
+        QTest::newRow("a record behind the last satellite") << 6 << QStringLiteral("auf Platz 4");
+        QTest::newRow("counts record and table disagree") << 7 << QStringLiteral("(10 Sender, davon 6 TV)");
+    }
+    void save_refusesTablesThatLoadBackDifferently() {
+        QFETCH(int, damage);
+        QFETCH(QString, cause);
+        const ImagePtr img = loadFixture(ImageFixture::typical());
+        switch (damage) {
+        case 0:
+            for (int t = 7; t <= 2646; ++t)
+                img->Transponders[t] = ImageFixture::transponder(2, 10000 + t);
+            img->TransponderCount = 2646;
+            break;
+        case 1:
+            img->Transponders[4] = TTransponderRecord{};
+            break;
+        case 2:
+            img->Transponders[2].SatelliteIndex = 153;
+            img->Transponders[3].SatelliteIndex = 0;
+            break;
+        case 3:
+            img->Satellites[2].SatelliteNumber = 0;
+            break;
+        case 4:
+            img->SatelliteCount = 0;
+            break;
+        case 5:
+            img->Providers[2] = TProviderRecord{};
+            break;
+        case 6:
+            img->Satellites[4] = ImageFixture::satellite(3, QStringLiteral("Rest"), 10);
+            break;
+        case 7:
+            img->ImageCounts.NumTvChannels = 6;
+            break;
+        }
+        QByteArray left;
+        const ImageError e = writeOverOldFile(*img, left);
+        QCOMPARE(e.code, ImageError::Code::WouldNotLoadBack);
+        QVERIFY2(e.message.startsWith(QStringLiteral("Speichern nicht möglich: ")), qPrintable(e.message));
+        QVERIFY2(e.message.contains(cause), qPrintable(e.message));
+        QVERIFY(e.message.endsWith(QStringLiteral("Es wurde nichts gespeichert.")));
+        QCOMPARE(left, QByteArray("old"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TstSatelliteOps)
 #include "tst_satelliteops.moc"

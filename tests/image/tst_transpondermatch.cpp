@@ -69,324 +69,316 @@ WebTransponderKey key(const QString& position, int frequency, const QString& pol
 
 class TstTransponderMatch : public QObject {
     Q_OBJECT
-
 private slots:
-    void positionTexts_data();
-    void positionTexts();
-    void bandGuard_data();
-    void bandGuard();
-    void search_data();
-    void search();
-    void toleranceWindow();
-    void damagedSatelliteIndexIsPassedBy();
-    void noTransponders();
-    void messages();
-    void staleMatch();
-    void comparisonRows();
-};
+    void positionTexts_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("east");
+        QTest::addColumn<QString>("compared");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("13 east") << 130 << true << QStringLiteral(u"13,0°E") << QStringLiteral(u"13°E");
+        QTest::newRow("19.2 east") << 192 << true << QStringLiteral(u"19,2°E") << QStringLiteral(u"19,2°E");
+        QTest::newRow("359.5 west") << 3595 << false << QStringLiteral(u"359,5°W")
+                                    << QStringLiteral(u"359,5°W");
+        QTest::newRow("0.8 west") << 8 << false << QStringLiteral(u"0,8°W") << QStringLiteral(u"0,8°W");
+        QTest::newRow("zero") << 0 << true << QStringLiteral(u"0,0°E") << QStringLiteral(u"0°E");
+    }
+    void positionTexts() {
+        QFETCH(int, position);
+        QFETCH(bool, east);
+        QFETCH(QString, compared);
+        QFETCH(QString, shown);
+        const TSatelliteRecord s = sat(0, position, east);
+        QCOMPARE(SatellitePositionText(s), compared);
+        QCOMPARE(SatelliteShortPositionText(s), shown);
+        QVERIFY(SatellitePositionMatches(compared, CommaPositionText(QString(compared).replace(u',', u'.'))));
+    }
 
-void TstTransponderMatch::positionTexts_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("east");
-    QTest::addColumn<QString>("compared");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("13 east") << 130 << true << QStringLiteral(u"13,0°E") << QStringLiteral(u"13°E");
-    QTest::newRow("19.2 east") << 192 << true << QStringLiteral(u"19,2°E") << QStringLiteral(u"19,2°E");
-    QTest::newRow("359.5 west") << 3595 << false << QStringLiteral(u"359,5°W") << QStringLiteral(u"359,5°W");
-    QTest::newRow("0.8 west") << 8 << false << QStringLiteral(u"0,8°W") << QStringLiteral(u"0,8°W");
-    QTest::newRow("zero") << 0 << true << QStringLiteral(u"0,0°E") << QStringLiteral(u"0°E");
-}
+    void bandGuard_data() {
+        QTest::addColumn<int>("web");
+        QTest::addColumn<int>("lofLow");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("Ku on Ku") << 11778 << 9750 << true;
+        QTest::newRow("Ku on C") << 11778 << 5150 << false;
+        QTest::newRow("C on Ku") << 3730 << 9750 << false;
+        QTest::newRow("C on C") << 3730 << 5150 << true;
+        QTest::newRow("web 8000") << 8000 << 5150 << true;
+        QTest::newRow("LNB 8000 high") << 11000 << 8000 << true;
+        QTest::newRow("LNB 8000 low") << 3000 << 8000 << true;
+        QTest::newRow("8001 on C") << 8001 << 7999 << false;
+        QTest::newRow("7999 on Ku") << 7999 << 8001 << false;
+    }
+    void bandGuard() {
+        QFETCH(int, web);
+        QFETCH(int, lofLow);
+        QFETCH(bool, passes);
+        QCOMPARE(BandGuardPasses(web, lofLow), passes);
+    }
 
-void TstTransponderMatch::positionTexts() {
-    QFETCH(int, position);
-    QFETCH(bool, east);
-    QFETCH(QString, compared);
-    QFETCH(QString, shown);
-    const TSatelliteRecord s = sat(0, position, east);
-    QCOMPARE(SatellitePositionText(s), compared);
-    QCOMPARE(SatelliteShortPositionText(s), shown);
-    QVERIFY(SatellitePositionMatches(compared, CommaPositionText(QString(compared).replace(u',', u'.'))));
-}
+    void search_data() {
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<int>("frequency");
+        QTest::addColumn<QString>("pol");
+        QTest::addColumn<int>("tolerance");
+        QTest::addColumn<int>("matched");
+        QTest::addColumn<int>("distance");
+        QTest::addColumn<bool>("polMismatch");
+        QTest::addColumn<int>("satellite");
+        QTest::addColumn<QString>("nearList");
 
-void TstTransponderMatch::bandGuard_data() {
-    QTest::addColumn<int>("web");
-    QTest::addColumn<int>("lofLow");
-    QTest::addColumn<bool>("passes");
-    QTest::newRow("Ku on Ku") << 11778 << 9750 << true;
-    QTest::newRow("Ku on C") << 11778 << 5150 << false;
-    QTest::newRow("C on Ku") << 3730 << 9750 << false;
-    QTest::newRow("C on C") << 3730 << 5150 << true;
-    QTest::newRow("web 8000") << 8000 << 5150 << true;
-    QTest::newRow("LNB 8000 high") << 11000 << 8000 << true;
-    QTest::newRow("LNB 8000 low") << 3000 << 8000 << true;
-    QTest::newRow("8001 on C") << 8001 << 7999 << false;
-    QTest::newRow("7999 on Ku") << 7999 << 8001 << false;
-}
+        const QString near13 = line(11779, "H", 27500) + line(11776, "H", 29900);
+        QTest::newRow("0 Mhz: only the exact frequency; C band record guarded")
+            << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("H") << 0 << 0 << 0 << false << 2
+            << near13;
+        QTest::newRow("1 Mhz: 11779 at distance 1")
+            << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("H") << 1 << 4 << 1 << false << 2
+            << line(11779, "H", 27500);
+        QTest::newRow("2 Mhz: two within, the earlier wins")
+            << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("H") << 2 << 4 << 1 << false << 2
+            << line(11779, "H", 27500);
+        QTest::newRow("2 Mhz: later record when the earlier is too far")
+            << QStringLiteral(u"13.0°E") << 11777 << QStringLiteral("H") << 1 << 5 << 1 << false << 2
+            << line(11779, "H", 27500) + line(11776, "H", 29900);
+        QTest::newRow("polarisation differs on every record within the tolerance")
+            << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("V") << 2 << 0 << 0 << true << 2
+            << near13;
+        QTest::newRow("mismatch first, then a match clears it")
+            << QStringLiteral(u"19.2°E") << 11778 << QStringLiteral("H") << 0 << 2 << 0 << false << 1
+            << line(11778, "V", 27500) + line(11778, "H", 22000);
+        QTest::newRow("only the first letter of Pol counts")
+            << QStringLiteral(u"19.2°E") << 11778 << QStringLiteral("Vertikal") << 0 << 1 << 0 << false << 1
+            << line(11778, "V", 27500);
+        QTest::newRow("lower case letter is another letter")
+            << QStringLiteral(u"19.2°E") << 11778 << QStringLiteral("v") << 0 << 0 << 0 << true << 1
+            << line(11778, "V", 27500) + line(11778, "H", 22000) + line(11800, "H", 27500);
+        QTest::newRow("C band web frequency passes the Ku record by")
+            << QStringLiteral(u"13.0°E") << 3730 << QStringLiteral("R") << 0 << 12 << 0 << false << 7
+            << line(3730, "R", 27500);
+        QTest::newRow("28,2 also takes 28,5")
+            << QStringLiteral(u"28.2°E") << 10714 << QStringLiteral("V") << 0 << 8 << 0 << false << 4
+            << line(10714, "H", 22000) + line(10714, "V", 22000);
+        QTest::newRow("28,5 does not take 28,2") << QStringLiteral(u"28.5°E") << 10714 << QStringLiteral("H")
+                                                 << 0 << 0 << 0 << true << 4 << line(10714, "V", 22000);
+        QTest::newRow("S is the satellite of the last matching transponder")
+            << QStringLiteral(u"28,2°E") << 12500 << QStringLiteral("H") << 5 << 0 << 0 << false << 4
+            << QString();
+        QTest::newRow("0,8 west also takes 1,0 west")
+            << QStringLiteral(u"0.8°W") << 10900 << QStringLiteral("V") << 0 << 11 << 0 << false << 6
+            << line(10900, "V", 25000);
+        QTest::newRow("1,0 west does not take 0,8 west")
+            << QStringLiteral(u"1.0°W") << 10800 << QStringLiteral("H") << 5 << 0 << 0 << false << 6
+            << QString();
+        QTest::newRow("east is not west") << QStringLiteral(u"0.8°E") << 10800 << QStringLiteral("H") << 5
+                                          << 0 << 0 << false << 0 << QString();
+        QTest::newRow("13 without tenths compares as another text")
+            << QStringLiteral(u"13°E") << 11779 << QStringLiteral("H") << 0 << 0 << 0 << false << 0
+            << QString();
+        QTest::newRow("near list reaches 50 Mhz, not 51")
+            << QStringLiteral(u"19.2°E") << 11750 << QStringLiteral("H") << 0 << 0 << 0 << false << 1
+            << line(11778, "V", 27500) + line(11778, "H", 22000) + line(11800, "H", 27500);
+        QTest::newRow("51 away") << QStringLiteral(u"19.2°E") << 11749 << QStringLiteral("H") << 5 << 0 << 0
+                                 << false << 1 << line(11778, "V", 27500) + line(11778, "H", 22000);
+    }
+    void search() {
+        QFETCH(QString, position);
+        QFETCH(int, frequency);
+        QFETCH(QString, pol);
+        QFETCH(int, tolerance);
+        QFETCH(int, matched);
+        QFETCH(int, distance);
+        QFETCH(bool, polMismatch);
+        QFETCH(int, satellite);
+        QFETCH(QString, nearList);
+        const ImagePtr img = loadFixture(searchFixture());
+        const TransponderSearchResult r = FindWebTransponder(*img, key(position, frequency, pol, tolerance));
+        QCOMPARE(r.matchedTransponder, matched);
+        QCOMPARE(r.found(), matched != 0);
+        QCOMPARE(r.distance, distance);
+        QCOMPARE(r.polarisationMismatch, polMismatch);
+        QCOMPARE(r.satellite, satellite);
+        QCOMPARE(r.nearList, nearList);
+    }
 
-void TstTransponderMatch::bandGuard() {
-    QFETCH(int, web);
-    QFETCH(int, lofLow);
-    QFETCH(bool, passes);
-    QCOMPARE(BandGuardPasses(web, lofLow), passes);
-}
-
-void TstTransponderMatch::search_data() {
-    QTest::addColumn<QString>("position");
-    QTest::addColumn<int>("frequency");
-    QTest::addColumn<QString>("pol");
-    QTest::addColumn<int>("tolerance");
-    QTest::addColumn<int>("matched");
-    QTest::addColumn<int>("distance");
-    QTest::addColumn<bool>("polMismatch");
-    QTest::addColumn<int>("satellite");
-    QTest::addColumn<QString>("nearList");
-
-    const QString near13 = line(11779, "H", 27500) + line(11776, "H", 29900);
-    QTest::newRow("0 Mhz: only the exact frequency; C band record guarded")
-        << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("H") << 0 << 0 << 0 << false << 2 << near13;
-    QTest::newRow("1 Mhz: 11779 at distance 1") << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("H")
-                                                << 1 << 4 << 1 << false << 2 << line(11779, "H", 27500);
-    QTest::newRow("2 Mhz: two within, the earlier wins")
-        << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("H") << 2 << 4 << 1 << false << 2
-        << line(11779, "H", 27500);
-    QTest::newRow("2 Mhz: later record when the earlier is too far")
-        << QStringLiteral(u"13.0°E") << 11777 << QStringLiteral("H") << 1 << 5 << 1 << false << 2
-        << line(11779, "H", 27500) + line(11776, "H", 29900);
-    QTest::newRow("polarisation differs on every record within the tolerance")
-        << QStringLiteral(u"13.0°E") << 11778 << QStringLiteral("V") << 2 << 0 << 0 << true << 2 << near13;
-    QTest::newRow("mismatch first, then a match clears it")
-        << QStringLiteral(u"19.2°E") << 11778 << QStringLiteral("H") << 0 << 2 << 0 << false << 1
-        << line(11778, "V", 27500) + line(11778, "H", 22000);
-    QTest::newRow("only the first letter of Pol counts")
-        << QStringLiteral(u"19.2°E") << 11778 << QStringLiteral("Vertikal") << 0 << 1 << 0 << false << 1
-        << line(11778, "V", 27500);
-    QTest::newRow("lower case letter is another letter")
-        << QStringLiteral(u"19.2°E") << 11778 << QStringLiteral("v") << 0 << 0 << 0 << true << 1
-        << line(11778, "V", 27500) + line(11778, "H", 22000) + line(11800, "H", 27500);
-    QTest::newRow("C band web frequency passes the Ku record by")
-        << QStringLiteral(u"13.0°E") << 3730 << QStringLiteral("R") << 0 << 12 << 0 << false << 7
-        << line(3730, "R", 27500);
-    QTest::newRow("28,2 also takes 28,5")
-        << QStringLiteral(u"28.2°E") << 10714 << QStringLiteral("V") << 0 << 8 << 0 << false << 4
-        << line(10714, "H", 22000) + line(10714, "V", 22000);
-    QTest::newRow("28,5 does not take 28,2") << QStringLiteral(u"28.5°E") << 10714 << QStringLiteral("H") << 0
-                                             << 0 << 0 << true << 4 << line(10714, "V", 22000);
-    QTest::newRow("S is the satellite of the last matching transponder")
-        << QStringLiteral(u"28,2°E") << 12500 << QStringLiteral("H") << 5 << 0 << 0 << false << 4
-        << QString();
-    QTest::newRow("0,8 west also takes 1,0 west") << QStringLiteral(u"0.8°W") << 10900 << QStringLiteral("V")
-                                                  << 0 << 11 << 0 << false << 6 << line(10900, "V", 25000);
-    QTest::newRow("1,0 west does not take 0,8 west")
-        << QStringLiteral(u"1.0°W") << 10800 << QStringLiteral("H") << 5 << 0 << 0 << false << 6 << QString();
-    QTest::newRow("east is not west")
-        << QStringLiteral(u"0.8°E") << 10800 << QStringLiteral("H") << 5 << 0 << 0 << false << 0 << QString();
-    QTest::newRow("13 without tenths compares as another text")
-        << QStringLiteral(u"13°E") << 11779 << QStringLiteral("H") << 0 << 0 << 0 << false << 0 << QString();
-    QTest::newRow("near list reaches 50 Mhz, not 51")
-        << QStringLiteral(u"19.2°E") << 11750 << QStringLiteral("H") << 0 << 0 << 0 << false << 1
-        << line(11778, "V", 27500) + line(11778, "H", 22000) + line(11800, "H", 27500);
-    QTest::newRow("51 away") << QStringLiteral(u"19.2°E") << 11749 << QStringLiteral("H") << 5 << 0 << 0
-                             << false << 1 << line(11778, "V", 27500) + line(11778, "H", 22000);
-}
-
-void TstTransponderMatch::search() {
-    QFETCH(QString, position);
-    QFETCH(int, frequency);
-    QFETCH(QString, pol);
-    QFETCH(int, tolerance);
-    QFETCH(int, matched);
-    QFETCH(int, distance);
-    QFETCH(bool, polMismatch);
-    QFETCH(int, satellite);
-    QFETCH(QString, nearList);
-    const ImagePtr img = loadFixture(searchFixture());
-    const TransponderSearchResult r = FindWebTransponder(*img, key(position, frequency, pol, tolerance));
-    QCOMPARE(r.matchedTransponder, matched);
-    QCOMPARE(r.found(), matched != 0);
-    QCOMPARE(r.distance, distance);
-    QCOMPARE(r.polarisationMismatch, polMismatch);
-    QCOMPARE(r.satellite, satellite);
-    QCOMPARE(r.nearList, nearList);
-}
-
-void TstTransponderMatch::toleranceWindow() {
-    // With 2 Mhz, web 11778 takes records from 11776 to 11780.
-    for (int f = 11770; f <= 11786; ++f) {
-        ImageFixture fixture;
-        fixture.satelliteSlots = {sat(0, 192)};
-        fixture.satelliteSlots[0].NumTransponders = 1;
-        fixture.transponders = {ImageFixture::transponder(0, f, H)};
-        const ImagePtr img = loadFixture(fixture);
-        for (int tolerance = 0; tolerance <= 5; ++tolerance) {
-            const bool within = std::abs(f - 11778) <= tolerance;
-            const TransponderSearchResult r = FindWebTransponder(
-                *img, key(QStringLiteral(u"19.2°E"), 11778, QStringLiteral("H"), tolerance));
-            QVERIFY2(r.found() == within, qPrintable(QStringLiteral("%1 with %2 Mhz").arg(f).arg(tolerance)));
+    void toleranceWindow() {
+        // With 2 Mhz, web 11778 takes records from 11776 to 11780.
+        for (int f = 11770; f <= 11786; ++f) {
+            ImageFixture fixture;
+            fixture.satelliteSlots = {sat(0, 192)};
+            fixture.satelliteSlots[0].NumTransponders = 1;
+            fixture.transponders = {ImageFixture::transponder(0, f, H)};
+            const ImagePtr img = loadFixture(fixture);
+            for (int tolerance = 0; tolerance <= 5; ++tolerance) {
+                const bool within = std::abs(f - 11778) <= tolerance;
+                const TransponderSearchResult r = FindWebTransponder(
+                    *img, key(QStringLiteral(u"19.2°E"), 11778, QStringLiteral("H"), tolerance));
+                QVERIFY2(r.found() == within,
+                         qPrintable(QStringLiteral("%1 with %2 Mhz").arg(f).arg(tolerance)));
+            }
         }
     }
-}
 
-void TstTransponderMatch::damagedSatelliteIndexIsPassedBy() {
-    ImagePtr img = loadFixture(searchFixture());
-    for (int t = 1; t <= 5; ++t)
-        img->Transponders[t].SatelliteIndex =
-            t == 4 ? 7 : 200; // 8 is past SatelliteCount, 201 past the table
-    const TransponderSearchResult r =
-        FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 2));
-    QCOMPARE(r.matchedTransponder, 0);
-    QCOMPARE(r.satellite, 2);
-    QCOMPARE(r.nearList, QString());
-}
+    void damagedSatelliteIndexIsPassedBy() {
+        ImagePtr img = loadFixture(searchFixture());
+        for (int t = 1; t <= 5; ++t)
+            img->Transponders[t].SatelliteIndex =
+                t == 4 ? 7 : 200; // 8 is past SatelliteCount, 201 past the table
+        const TransponderSearchResult r =
+            FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 2));
+        QCOMPARE(r.matchedTransponder, 0);
+        QCOMPARE(r.satellite, 2);
+        QCOMPARE(r.nearList, QString());
+    }
 
-void TstTransponderMatch::noTransponders() {
-    ImageFixture fixture = searchFixture();
-    fixture.transponders.clear();
-    for (auto& s : fixture.satelliteSlots)
-        s.NumTransponders = 0;
-    const ImagePtr img = loadFixture(fixture);
-    const TransponderSearchResult r =
-        FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 5));
-    QVERIFY(!r.found());
-    QVERIFY(!r.polarisationMismatch);
-    QCOMPARE(r.satellite, 0);
-    QCOMPARE(r.nearList, QString());
-}
+    void noTransponders() {
+        ImageFixture fixture = searchFixture();
+        fixture.transponders.clear();
+        for (auto& s : fixture.satelliteSlots)
+            s.NumTransponders = 0;
+        const ImagePtr img = loadFixture(fixture);
+        const TransponderSearchResult r =
+            FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 5));
+        QVERIFY(!r.found());
+        QVERIFY(!r.polarisationMismatch);
+        QCOMPARE(r.satellite, 0);
+        QCOMPARE(r.nearList, QString());
+    }
 
-void TstTransponderMatch::messages() {
-    const ImagePtr img = loadFixture(searchFixture());
-    const QString near =
-        FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("V"), 2)).nearList;
-    QCOMPARE(PolarisationMismatchMessage(near),
-             QStringLiteral("Es wurde ein Transponder auf diesem Sat mit passender Frequenz gefunden.\r\n"
-                            "Aber die Polarisation stimmt nicht.\r\n"
-                            "              11779 Mhz  H   SR: 27500       \r\n"
-                            "              11776 Mhz  H   SR: 29900       \r\n"));
-    QCOMPARE(NewTransponderQuestion(near),
-             QStringLiteral("Transponder nicht gefunden !\r\n\r\nvorhanden:\r\n\r\n"
-                            "              11779 Mhz  H   SR: 27500       \r\n"
-                            "              11776 Mhz  H   SR: 29900       \r\n"
-                            "\r\n\r\nNeuen Transponder erstellen ?"));
-    QCOMPARE(
-        NewTransponderQuestion(QString()),
-        QStringLiteral(
-            "Transponder nicht gefunden !\r\n\r\nvorhanden:\r\n\r\n\r\n\r\nNeuen Transponder erstellen ?"));
-    QCOMPARE(TransponderNotFoundCaption(QStringLiteral("11778")),
-             QStringLiteral("Transponder nicht gefunden (11778)"));
-    QVERIFY(TransponderNotFoundCaption(QStringLiteral("1")).contains(TransponderNotFoundMark()));
-    QVERIFY(!TransponderFoundCaption().contains(TransponderNotFoundMark()));
-    QCOMPARE(TransponderFoundCaption(), QStringLiteral("Transponder gefunden"));
-    QCOMPARE(FoundFrequencyCaption(11779), QStringLiteral("Frequenz: 11779"));
-    QCOMPARE(FoundSymbolRateCaption(27500), QStringLiteral("SR: 27500"));
-}
-
-void TstTransponderMatch::staleMatch() {
-    const WebTransponderKey k = key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 1);
-    {
+    void messages() {
         const ImagePtr img = loadFixture(searchFixture());
-        QCOMPARE(FindWebTransponder(*img, k).matchedTransponder, 4);
-        QVERIFY(MatchedTransponderHolds(*img, k, 4));
-        QVERIFY(!MatchedTransponderHolds(*img, k, 5));
-        QVERIFY(!MatchedTransponderHolds(*img, k, 0));
-        QVERIFY(!MatchedTransponderHolds(*img, k, 14));
-        QVERIFY(
-            !MatchedTransponderHolds(*img, {11778, QStringLiteral("H"), QStringLiteral(u"13.0°E"), 0}, 4));
+        const QString near =
+            FindWebTransponder(*img, key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("V"), 2)).nearList;
+        QCOMPARE(PolarisationMismatchMessage(near),
+                 QStringLiteral("Es wurde ein Transponder auf diesem Sat mit passender Frequenz gefunden.\r\n"
+                                "Aber die Polarisation stimmt nicht.\r\n"
+                                "              11779 Mhz  H   SR: 27500       \r\n"
+                                "              11776 Mhz  H   SR: 29900       \r\n"));
+        QCOMPARE(NewTransponderQuestion(near),
+                 QStringLiteral("Transponder nicht gefunden !\r\n\r\nvorhanden:\r\n\r\n"
+                                "              11779 Mhz  H   SR: 27500       \r\n"
+                                "              11776 Mhz  H   SR: 29900       \r\n"
+                                "\r\n\r\nNeuen Transponder erstellen ?"));
+        QCOMPARE(NewTransponderQuestion(QString()),
+                 QStringLiteral("Transponder nicht gefunden !\r\n\r\nvorhanden:\r\n\r\n\r\n\r\nNeuen "
+                                "Transponder erstellen ?"));
+        QCOMPARE(TransponderNotFoundCaption(QStringLiteral("11778")),
+                 QStringLiteral("Transponder nicht gefunden (11778)"));
+        QVERIFY(TransponderNotFoundCaption(QStringLiteral("1")).contains(TransponderNotFoundMark()));
+        QVERIFY(!TransponderFoundCaption().contains(TransponderNotFoundMark()));
+        QCOMPARE(TransponderFoundCaption(), QStringLiteral("Transponder gefunden"));
+        QCOMPARE(FoundFrequencyCaption(11779), QStringLiteral("Frequenz: 11779"));
+        QCOMPARE(FoundSymbolRateCaption(27500), QStringLiteral("SR: 27500"));
     }
-    {
-        // A transponder deleted in front of it: number 4 now names the record behind.
-        const ImagePtr img = loadFixture(searchFixture());
-        QVERIFY(DeleteTransponder(0, *img));
-        QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-        QVERIFY(MatchedTransponderHolds(*img, k, 3));
-    }
-    {
-        // The matched transponder itself deleted: nothing holds.
-        const ImagePtr img = loadFixture(searchFixture());
-        QVERIFY(DeleteTransponder(3, *img));
-        QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-        QVERIFY(!MatchedTransponderHolds(*img, k, 3));
-    }
-    {
-        // A transponder created in front of it: the match moved up to number 5.
-        const ImagePtr img = loadFixture(searchFixture());
-        int position = 0;
-        QCOMPARE(InsertTransponder(ImageFixture::transponder(1, 11000), *img, &position),
-                 TransponderInsertion::Inserted);
-        QCOMPARE(position, 4);
-        QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-        QVERIFY(MatchedTransponderHolds(*img, k, 5));
-    }
-    {
-        // Its satellite moved to the front of the list: its transponders now stand first.
-        const ImagePtr img = loadFixture(searchFixture());
-        QVERIFY(MoveSatellite(1, 0, *img));
-        QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-        QVERIFY(MatchedTransponderHolds(*img, k, 1));
-    }
-    {
-        // Its satellite's position changed.
-        const ImagePtr img = loadFixture(searchFixture());
-        img->Satellites[2].OrbitalPosition = 160;
-        QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-    }
-}
 
-void TstTransponderMatch::comparisonRows() {
-    ImageFixture f = searchFixture();
-    const std::vector<std::pair<int, int>> types = {{0x10, 3}, {0x18, 3}, {0x19, 3},
-                                                    {0x11, 0}, {0x14, 3}, {0x10, 3}};
-    for (std::size_t i = 0; i < types.size(); ++i) {
-        f.channels.push_back(
-            ImageFixture::channel(QStringLiteral("Kanal %1").arg(i), types[i].second, 0, 300 + int(i)));
-        f.channels.back().ServiceType = static_cast<Byte>(types[i].first);
+    void staleMatch() {
+        const WebTransponderKey k = key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 1);
+        {
+            const ImagePtr img = loadFixture(searchFixture());
+            QCOMPARE(FindWebTransponder(*img, k).matchedTransponder, 4);
+            QVERIFY(MatchedTransponderHolds(*img, k, 4));
+            QVERIFY(!MatchedTransponderHolds(*img, k, 5));
+            QVERIFY(!MatchedTransponderHolds(*img, k, 0));
+            QVERIFY(!MatchedTransponderHolds(*img, k, 14));
+            QVERIFY(!MatchedTransponderHolds(*img, {11778, QStringLiteral("H"), QStringLiteral(u"13.0°E"), 0},
+                                             4));
+        }
+        {
+            // A transponder deleted in front of it: number 4 now names the record behind.
+            const ImagePtr img = loadFixture(searchFixture());
+            QVERIFY(DeleteTransponder(0, *img));
+            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
+            QVERIFY(MatchedTransponderHolds(*img, k, 3));
+        }
+        {
+            // The matched transponder itself deleted: nothing holds.
+            const ImagePtr img = loadFixture(searchFixture());
+            QVERIFY(DeleteTransponder(3, *img));
+            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
+            QVERIFY(!MatchedTransponderHolds(*img, k, 3));
+        }
+        {
+            // A transponder created in front of it: the match moved up to number 5.
+            const ImagePtr img = loadFixture(searchFixture());
+            int position = 0;
+            QCOMPARE(InsertTransponder(ImageFixture::transponder(1, 11000), *img, &position),
+                     TransponderInsertion::Inserted);
+            QCOMPARE(position, 4);
+            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
+            QVERIFY(MatchedTransponderHolds(*img, k, 5));
+        }
+        {
+            // Its satellite moved to the front of the list: its transponders now stand first.
+            const ImagePtr img = loadFixture(searchFixture());
+            QVERIFY(MoveSatellite(1, 0, *img));
+            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
+            QVERIFY(MatchedTransponderHolds(*img, k, 1));
+        }
+        {
+            // Its satellite's position changed.
+            const ImagePtr img = loadFixture(searchFixture());
+            img->Satellites[2].OrbitalPosition = 160;
+            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
+        }
     }
-    f.channels[2].VideoPid = kNoPid;
-    f.channels[2].TunerFlags = 0x80;
-    f.tvCount = 4;
-    f.favGroups = {ImageFixture::favGroup(QStringLiteral("A"), {1}),
-                   ImageFixture::favGroup(QStringLiteral("B"), {})};
-    for (int g = 2; g < 9; ++g)
-        f.favGroups.push_back(ImageFixture::favGroup(QStringLiteral("G"),
-                                                     g == 8 ? std::vector<int>{1, 4} : std::vector<int>{}));
-    ImagePtr img = loadFixture(f);
-    img->Channels[6].TransponderIndex = 4000; // damaged: names no transponder
 
-    QCOMPARE(ChannelsOnTransponder(*img, 4), (std::vector<int>{1, 2, 3, 5}));
-    QCOMPARE(ChannelsOnTransponder(*img, 1), (std::vector<int>{4}));
-    QCOMPARE(ChannelsOnTransponder(*img, 2), std::vector<int>{});
+    void comparisonRows() {
+        ImageFixture f = searchFixture();
+        const std::vector<std::pair<int, int>> types = {{0x10, 3}, {0x18, 3}, {0x19, 3},
+                                                        {0x11, 0}, {0x14, 3}, {0x10, 3}};
+        for (std::size_t i = 0; i < types.size(); ++i) {
+            f.channels.push_back(
+                ImageFixture::channel(QStringLiteral("Kanal %1").arg(i), types[i].second, 0, 300 + int(i)));
+            f.channels.back().ServiceType = static_cast<Byte>(types[i].first);
+        }
+        f.channels[2].VideoPid = kNoPid;
+        f.channels[2].TunerFlags = 0x80;
+        f.tvCount = 4;
+        f.favGroups = {ImageFixture::favGroup(QStringLiteral("A"), {1}),
+                       ImageFixture::favGroup(QStringLiteral("B"), {})};
+        for (int g = 2; g < 9; ++g)
+            f.favGroups.push_back(ImageFixture::favGroup(QStringLiteral("G"), g == 8 ? std::vector<int>{1, 4}
+                                                                                     : std::vector<int>{}));
+        ImagePtr img = loadFixture(f);
+        img->Channels[6].TransponderIndex = 4000; // damaged: names no transponder
 
-    const QStringList typeTexts = {QStringLiteral("TV"),   QStringLiteral("TV HD"), QStringLiteral("TV HD S"),
-                                   QStringLiteral("TV S"), QStringLiteral("R"),     QStringLiteral("R")};
-    for (int c = 1; c <= 6; ++c)
-        QCOMPARE(MakeComparisonRow(*img, c).type, typeTexts[c - 1]);
+        QCOMPARE(ChannelsOnTransponder(*img, 4), (std::vector<int>{1, 2, 3, 5}));
+        QCOMPARE(ChannelsOnTransponder(*img, 1), (std::vector<int>{4}));
+        QCOMPARE(ChannelsOnTransponder(*img, 2), std::vector<int>{});
 
-    const ComparisonRow second = MakeComparisonRow(*img, 2);
-    QCOMPARE(second.channel, QStringLiteral("Kanal 1"));
-    QCOMPARE(second.sat, QStringLiteral(u"13°E"));
-    QCOMPARE(second.frequency, 11779);
-    QCOMPARE(second.pol, QStringLiteral("H"));
-    QCOMPARE(second.tuner, QStringLiteral("1"));
-    QCOMPARE(second.serviceId, QStringLiteral("301"));
-    QCOMPARE(second.videoPid, QStringLiteral("256"));
-    QCOMPARE(second.transponder, 4);
-    QCOMPARE(second.number, 2);
-    QCOMPARE(second.provider, 0);
-    QCOMPARE(second.fav, (std::array<bool, 9>{true, false, false, false, false, false, false, false, true}));
-    QVERIFY(!second.sMark);
+        const QStringList typeTexts = {QStringLiteral("TV"),      QStringLiteral("TV HD"),
+                                       QStringLiteral("TV HD S"), QStringLiteral("TV S"),
+                                       QStringLiteral("R"),       QStringLiteral("R")};
+        for (int c = 1; c <= 6; ++c)
+            QCOMPARE(MakeComparisonRow(*img, c).type, typeTexts[c - 1]);
 
-    const ComparisonRow third = MakeComparisonRow(*img, 3);
-    QCOMPARE(third.videoPid, QString());
-    QCOMPARE(third.tuner, QStringLiteral("2"));
-    QCOMPARE(third.fav, (std::array<bool, 9>{}));
-    QCOMPARE(MakeComparisonRow(*img, 4).sat, QStringLiteral(u"19,2°E"));
-    QVERIFY(MakeComparisonRow(*img, 5).sMark);
-    QCOMPARE(MakeComparisonRow(*img, 5).fav[8], true);
+        const ComparisonRow second = MakeComparisonRow(*img, 2);
+        QCOMPARE(second.channel, QStringLiteral("Kanal 1"));
+        QCOMPARE(second.sat, QStringLiteral(u"13°E"));
+        QCOMPARE(second.frequency, 11779);
+        QCOMPARE(second.pol, QStringLiteral("H"));
+        QCOMPARE(second.tuner, QStringLiteral("1"));
+        QCOMPARE(second.serviceId, QStringLiteral("301"));
+        QCOMPARE(second.videoPid, QStringLiteral("256"));
+        QCOMPARE(second.transponder, 4);
+        QCOMPARE(second.number, 2);
+        QCOMPARE(second.provider, 0);
+        QCOMPARE(second.fav,
+                 (std::array<bool, 9>{true, false, false, false, false, false, false, false, true}));
+        QVERIFY(!second.sMark);
 
-    const ComparisonRow damaged = MakeComparisonRow(*img, 6);
-    QCOMPARE(damaged.sat, QString());
-    QCOMPARE(damaged.frequency, 0);
-    QCOMPARE(damaged.pol, QStringLiteral("?"));
-    QCOMPARE(damaged.transponder, 4001);
-}
+        const ComparisonRow third = MakeComparisonRow(*img, 3);
+        QCOMPARE(third.videoPid, QString());
+        QCOMPARE(third.tuner, QStringLiteral("2"));
+        QCOMPARE(third.fav, (std::array<bool, 9>{}));
+        QCOMPARE(MakeComparisonRow(*img, 4).sat, QStringLiteral(u"19,2°E"));
+        QVERIFY(MakeComparisonRow(*img, 5).sMark);
+        QCOMPARE(MakeComparisonRow(*img, 5).fav[8], true);
+
+        const ComparisonRow damaged = MakeComparisonRow(*img, 6);
+        QCOMPARE(damaged.sat, QString());
+        QCOMPARE(damaged.frequency, 0);
+        QCOMPARE(damaged.pol, QStringLiteral("?"));
+        QCOMPARE(damaged.transponder, 4001);
+    }
+};
 
 QTEST_GUILESS_MAIN(TstTransponderMatch)
 #include "tst_transpondermatch.moc"
