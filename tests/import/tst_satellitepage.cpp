@@ -18,7 +18,7 @@ QString joinLines(const QStringList& lines) {
 
 // One row as "frequency pol|SR|FEC|ONID|ID|DVB-S2|HD|crypt|provider".
 QString describe(const TransponderRow& r) {
-    return QStringList{r.frequency + QLatin1Char(' ') + r.polarisation,
+    return QStringList{r.frequency + u' ' + r.polarisation,
                        r.symbolRate,
                        r.fec,
                        r.onid,
@@ -27,7 +27,7 @@ QString describe(const TransponderRow& r) {
                        r.hd,
                        r.crypt,
                        r.provider}
-        .join(QLatin1Char('|'));
+        .join(u'|');
 }
 
 QStringList describeAll(const SatellitePageScan& scan) {
@@ -69,11 +69,12 @@ private slots:
         QFETCH(QStringList, lines);
         const PageLines store(text);
         QCOMPARE(store.count(), lines.size());
+        QStringList stored;
         for (int i = 0; i < lines.size(); ++i)
-            QCOMPARE(store.line(i).toString(), lines.at(i));
-        QVERIFY(store.line(-1).isEmpty());
-        QVERIFY(store.line(lines.size()).isEmpty());
-        QVERIFY(store.line(lines.size() + 5).isEmpty());
+            stored << store.line(i).toString();
+        QCOMPARE(stored, lines);
+        for (int outside : {-1, int(lines.size()), int(lines.size()) + 5})
+            QVERIFY(store.line(outside).isEmpty());
     }
 
     // Rows of one transponder block, the page's patterns varied one at a time.
