@@ -12,6 +12,7 @@
 
 #include <QtTest>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -322,9 +323,8 @@ private slots:
         QCOMPARE(img->ChannelCount, 14);
         for (int s = 0; s < 4; ++s)
             QCOMPARE(DeleteSatellite(0, *img) >= 0, true);
-        QCOMPARE(img->SatelliteCount, 0);
-        QCOMPARE(img->TransponderCount, 0);
-        QCOMPARE(img->ChannelCount, 0);
+        QCOMPARE((QList<int>{img->SatelliteCount, img->TransponderCount, img->ChannelCount}),
+                 QList<int>(3, 0));
         QCOMPARE(DeleteSatellite(0, *img), -1);
     }
 
@@ -375,35 +375,21 @@ private slots:
         QFETCH(int, damage);
         QFETCH(QString, cause);
         const ImagePtr img = loadFixture(ImageFixture::typical());
-        switch (damage) {
-        case 0:
-            for (int t = 7; t <= 2646; ++t)
-                img->Transponders[t] = ImageFixture::transponder(2, 10000 + t);
-            img->TransponderCount = 2646;
-            break;
-        case 1:
-            img->Transponders[4] = TTransponderRecord{};
-            break;
-        case 2:
-            img->Transponders[2].SatelliteIndex = 153;
-            img->Transponders[3].SatelliteIndex = 0;
-            break;
-        case 3:
-            img->Satellites[2].SatelliteNumber = 0;
-            break;
-        case 4:
-            img->SatelliteCount = 0;
-            break;
-        case 5:
-            img->Providers[2] = TProviderRecord{};
-            break;
-        case 6:
-            img->Satellites[4] = ImageFixture::satellite(3, QStringLiteral("Rest"), 10);
-            break;
-        case 7:
-            img->ImageCounts.NumTvChannels = 6;
-            break;
-        }
+        using Img = SettingsImage&;
+        const std::function<void(Img)> damages[] = {
+            [](Img i) {
+                for (int t = 7; t <= 2646; ++t)
+                    i.Transponders[t] = ImageFixture::transponder(2, 10000 + t);
+                i.TransponderCount = 2646;
+            },
+            [](Img i) { i.Transponders[4] = TTransponderRecord{}; },
+            [](Img i) { i.Transponders[2].SatelliteIndex = 153, i.Transponders[3].SatelliteIndex = 0; },
+            [](Img i) { i.Satellites[2].SatelliteNumber = 0; },
+            [](Img i) { i.SatelliteCount = 0; },
+            [](Img i) { i.Providers[2] = TProviderRecord{}; },
+            [](Img i) { i.Satellites[4] = ImageFixture::satellite(3, QStringLiteral("Rest"), 10); },
+            [](Img i) { i.ImageCounts.NumTvChannels = 6; }};
+        damages[damage](*img);
         QByteArray left;
         const ImageError e = writeOverOldFile(*img, left);
         QCOMPARE(e.code, ImageError::Code::WouldNotLoadBack);
