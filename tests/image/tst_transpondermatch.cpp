@@ -9,6 +9,7 @@
 
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace image;
@@ -270,53 +271,41 @@ private slots:
 
     void staleMatch() {
         const WebTransponderKey k = key(QStringLiteral(u"13.0°E"), 11778, QStringLiteral("H"), 1);
+        // The numbers 0..14 the match still holds for after the change (-1: the change failed).
+        const auto holding = [&](const std::function<bool(SettingsImage&)>& change) {
+            const ImagePtr img = loadFixture(searchFixture());
+            QList<int> out;
+            if (!change(*img))
+                out << -1;
+            for (int t = 0; t <= 14; ++t)
+                if (MatchedTransponderHolds(*img, k, t))
+                    out << t;
+            return out;
+        };
+        QCOMPARE(holding([&](SettingsImage& i) { return FindWebTransponder(i, k).matchedTransponder == 4; }),
+                 QList<int>{4});
         {
             const ImagePtr img = loadFixture(searchFixture());
-            QCOMPARE(FindWebTransponder(*img, k).matchedTransponder, 4);
-            QVERIFY(MatchedTransponderHolds(*img, k, 4));
-            QVERIFY(!MatchedTransponderHolds(*img, k, 5));
-            QVERIFY(!MatchedTransponderHolds(*img, k, 0));
-            QVERIFY(!MatchedTransponderHolds(*img, k, 14));
             QVERIFY(!MatchedTransponderHolds(*img, {11778, QStringLiteral("H"), QStringLiteral(u"13.0°E"), 0},
                                              4));
         }
-        {
-            // A transponder deleted in front of it: number 4 now names the record behind.
-            const ImagePtr img = loadFixture(searchFixture());
-            QVERIFY(DeleteTransponder(0, *img));
-            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-            QVERIFY(MatchedTransponderHolds(*img, k, 3));
-        }
-        {
-            // The matched transponder itself deleted: nothing holds.
-            const ImagePtr img = loadFixture(searchFixture());
-            QVERIFY(DeleteTransponder(3, *img));
-            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-            QVERIFY(!MatchedTransponderHolds(*img, k, 3));
-        }
-        {
-            // A transponder created in front of it: the match moved up to number 5.
-            const ImagePtr img = loadFixture(searchFixture());
-            int position = 0;
-            QCOMPARE(InsertTransponder(ImageFixture::transponder(1, 11000), *img, &position),
-                     TransponderInsertion::Inserted);
-            QCOMPARE(position, 4);
-            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-            QVERIFY(MatchedTransponderHolds(*img, k, 5));
-        }
-        {
-            // Its satellite moved to the front of the list: its transponders now stand first.
-            const ImagePtr img = loadFixture(searchFixture());
-            QVERIFY(MoveSatellite(1, 0, *img));
-            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-            QVERIFY(MatchedTransponderHolds(*img, k, 1));
-        }
-        {
-            // Its satellite's position changed.
-            const ImagePtr img = loadFixture(searchFixture());
-            img->Satellites[2].OrbitalPosition = 160;
-            QVERIFY(!MatchedTransponderHolds(*img, k, 4));
-        }
+        // A transponder deleted in front of it: number 4 now names the record behind.
+        QCOMPARE(holding([](SettingsImage& i) { return DeleteTransponder(0, i); }), QList<int>{3});
+        // The matched transponder itself deleted: nothing holds.
+        QCOMPARE(holding([](SettingsImage& i) { return DeleteTransponder(3, i); }), QList<int>{});
+        // A transponder created in front of it: the match moved up to number 5.
+        QCOMPARE(holding([](SettingsImage& i) {
+                     int position = 0;
+                     return InsertTransponder(ImageFixture::transponder(1, 11000), i, &position) ==
+                                TransponderInsertion::Inserted &&
+                            position == 4;
+                 }),
+                 QList<int>{5});
+        // Its satellite moved to the front of the list: its transponders now stand first.
+        QCOMPARE(holding([](SettingsImage& i) { return MoveSatellite(1, 0, i); }), QList<int>{1});
+        // Its satellite's position changed.
+        QCOMPARE(holding([](SettingsImage& i) { return (i.Satellites[2].OrbitalPosition = 160); }),
+                 QList<int>{});
     }
 
     void comparisonRows() {
@@ -343,40 +332,31 @@ private slots:
         QCOMPARE(ChannelsOnTransponder(*img, 1), (std::vector<int>{4}));
         QCOMPARE(ChannelsOnTransponder(*img, 2), std::vector<int>{});
 
-        const QStringList typeTexts = {QStringLiteral("TV"),      QStringLiteral("TV HD"),
-                                       QStringLiteral("TV HD S"), QStringLiteral("TV S"),
-                                       QStringLiteral("R"),       QStringLiteral("R")};
+        QStringList types;
         for (int c = 1; c <= 6; ++c)
-            QCOMPARE(MakeComparisonRow(*img, c).type, typeTexts[c - 1]);
+            types << MakeComparisonRow(*img, c).type;
+        QCOMPARE(types, (QStringList{u"TV"_qs, u"TV HD"_qs, u"TV HD S"_qs, u"TV S"_qs, u"R"_qs, u"R"_qs}));
 
         const ComparisonRow second = MakeComparisonRow(*img, 2);
-        QCOMPARE(second.channel, QStringLiteral("Kanal 1"));
-        QCOMPARE(second.sat, QStringLiteral(u"13°E"));
-        QCOMPARE(second.frequency, 11779);
-        QCOMPARE(second.pol, QStringLiteral("H"));
-        QCOMPARE(second.tuner, QStringLiteral("1"));
-        QCOMPARE(second.serviceId, QStringLiteral("301"));
-        QCOMPARE(second.videoPid, QStringLiteral("256"));
-        QCOMPARE(second.transponder, 4);
-        QCOMPARE(second.number, 2);
-        QCOMPARE(second.provider, 0);
+        QCOMPARE((QStringList{second.channel, second.sat, second.pol, second.tuner, second.serviceId,
+                              second.videoPid}),
+                 (QStringList{u"Kanal 1"_qs, u"13°E"_qs, u"H"_qs, u"1"_qs, u"301"_qs, u"256"_qs}));
+        QCOMPARE((QList<int>{second.frequency, second.transponder, second.number, second.provider}),
+                 (QList<int>{11779, 4, 2, 0}));
         QCOMPARE(second.fav,
                  (std::array<bool, 9>{true, false, false, false, false, false, false, false, true}));
         QVERIFY(!second.sMark);
 
         const ComparisonRow third = MakeComparisonRow(*img, 3);
-        QCOMPARE(third.videoPid, QString());
-        QCOMPARE(third.tuner, QStringLiteral("2"));
+        QCOMPARE((QStringList{third.videoPid, third.tuner}), (QStringList{QString(), u"2"_qs}));
         QCOMPARE(third.fav, (std::array<bool, 9>{}));
         QCOMPARE(MakeComparisonRow(*img, 4).sat, QStringLiteral(u"19,2°E"));
         QVERIFY(MakeComparisonRow(*img, 5).sMark);
         QCOMPARE(MakeComparisonRow(*img, 5).fav[8], true);
 
         const ComparisonRow damaged = MakeComparisonRow(*img, 6);
-        QCOMPARE(damaged.sat, QString());
-        QCOMPARE(damaged.frequency, 0);
-        QCOMPARE(damaged.pol, QStringLiteral("?"));
-        QCOMPARE(damaged.transponder, 4001);
+        QCOMPARE((QStringList{damaged.sat, damaged.pol}), (QStringList{QString(), u"?"_qs}));
+        QCOMPARE((QList<int>{damaged.frequency, damaged.transponder}), (QList<int>{0, 4001}));
     }
 };
 
