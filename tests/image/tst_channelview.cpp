@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 using namespace image;
 
@@ -215,11 +216,9 @@ private slots:
         img->Channels[1].VideoPid = kNoPid;
         const FavMembership membership(*img);
         const ChannelRowCells first = MakeChannelRow(*img, 1, membership);
-        QCOMPARE(first.texts[ccSat], QString());
-        QCOMPARE(first.texts[ccFrequency], QString());
-        QCOMPARE(first.texts[ccPol], QString());
-        QCOMPARE(first.texts[ccVideoPid], QString());
-        QCOMPARE(first.texts[ccTransponder], u"5"_qs);
+        QCOMPARE((QStringList{first.texts[ccSat], first.texts[ccFrequency], first.texts[ccPol],
+                              first.texts[ccVideoPid], first.texts[ccTransponder]}),
+                 (QStringList{{}, {}, {}, {}, u"5"_qs}));
         QCOMPARE(MakeChannelRow(*img, 2, membership).texts[ccTransponder], u"65536"_qs);
         const ChannelRowCells third = MakeChannelRow(*img, 3, membership);
         QCOMPARE(third.texts[ccSat], QString());
@@ -302,12 +301,11 @@ private slots:
         QCOMPARE(int(img->Channels[1].TunerFlags), 0x81);
 
         // The mark is bit 2 alone: 0x12 <-> 0x16, 0x15 -> 0x11.
-        QVERIFY(SetChannelMark(7, true, *img));
-        QCOMPARE(int(img->Channels[7].ServiceType), 0x16);
-        QVERIFY(SetChannelMark(7, false, *img));
-        QCOMPARE(int(img->Channels[7].ServiceType), 0x12);
-        QVERIFY(SetChannelMark(6, false, *img));
-        QCOMPARE(int(img->Channels[6].ServiceType), 0x11);
+        const std::tuple<int, bool, int> marks[] = {{7, true, 0x16}, {7, false, 0x12}, {6, false, 0x11}};
+        for (const auto& [channel, marked, type] : marks) {
+            QVERIFY(SetChannelMark(channel, marked, *img));
+            QCOMPARE(int(img->Channels[channel].ServiceType), type);
+        }
         QVERIFY(!SetChannelMark(13, true, *img));
         QVERIFY(!SetChannelTuner(13, u"1"_qs, *img));
         QVERIFY_IMAGE_INVARIANTS(*img);
