@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 using namespace image;
 
@@ -155,12 +156,11 @@ private slots:
     void recordRefusesIndexesOutsideTheTables() {
         const ImagePtr img = loadFixture(baseFixture());
         const WebChannelRow good = row(QStringLiteral("7"), QStringLiteral("X"), QStringLiteral("TV"));
-        QVERIFY(ChannelFromWebRow(good, 0, 1, false, *img));
-        QVERIFY(ChannelFromWebRow(good, 1, 3, false, *img));
-        QVERIFY(!ChannelFromWebRow(good, -1, 1, false, *img));
-        QVERIFY(!ChannelFromWebRow(good, 2, 1, false, *img));
-        QVERIFY(!ChannelFromWebRow(good, 0, 0, false, *img));
-        QVERIFY(!ChannelFromWebRow(good, 0, 4, false, *img));
+        // provider, transponder (1-based), accepted
+        const std::tuple<int, int, bool> cases[] = {{0, 1, true},  {1, 3, true},  {-1, 1, false},
+                                                    {2, 1, false}, {0, 0, false}, {0, 4, false}};
+        for (const auto& [provider, transponder, accepted] : cases)
+            QCOMPARE(ChannelFromWebRow(good, provider, transponder, false, *img).has_value(), accepted);
         QVERIFY(!ChannelFromWebRow(row(QStringLiteral("65536"), QStringLiteral("X"), QStringLiteral("TV")), 0,
                                    1, false, *img));
     }
