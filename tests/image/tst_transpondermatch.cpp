@@ -332,10 +332,11 @@ private slots:
         QCOMPARE(ChannelsOnTransponder(*img, 1), (std::vector<int>{4}));
         QCOMPARE(ChannelsOnTransponder(*img, 2), std::vector<int>{});
 
-        QStringList types;
+        QStringList typeTexts;
         for (int c = 1; c <= 6; ++c)
-            types << MakeComparisonRow(*img, c).type;
-        QCOMPARE(types, (QStringList{u"TV"_qs, u"TV HD"_qs, u"TV HD S"_qs, u"TV S"_qs, u"R"_qs, u"R"_qs}));
+            typeTexts << MakeComparisonRow(*img, c).type;
+        QCOMPARE(typeTexts,
+                 (QStringList{u"TV"_qs, u"TV HD"_qs, u"TV HD S"_qs, u"TV S"_qs, u"R"_qs, u"R"_qs}));
 
         const ComparisonRow second = MakeComparisonRow(*img, 2);
         QCOMPARE((QStringList{second.channel, second.sat, second.pol, second.tuner, second.serviceId,
