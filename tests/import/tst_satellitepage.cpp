@@ -18,16 +18,9 @@ QString joinLines(const QStringList& lines) {
 
 // One row as "frequency pol|SR|FEC|ONID|ID|DVB-S2|HD|crypt|provider".
 QString describe(const TransponderRow& r) {
-    return QStringList{r.frequency + u' ' + r.polarisation,
-                       r.symbolRate,
-                       r.fec,
-                       r.onid,
-                       r.tid,
-                       r.dvbS2,
-                       r.hd,
-                       r.crypt,
-                       r.provider}
-        .join(u'|');
+    const QString place = r.frequency + u' ' + r.polarisation;
+    const QStringList fields{place, r.symbolRate, r.fec, r.onid, r.tid, r.dvbS2, r.hd, r.crypt, r.provider};
+    return fields.join(u'|');
 }
 
 QStringList describeAll(const SatellitePageScan& scan) {
