@@ -140,7 +140,8 @@ WebChannelInsertion InsertWebChannels(const std::vector<WebChannelRow>& rows, in
 }
 
 std::optional<int> AddProvider(const QString& name, SettingsImage& img) {
-    if (name.isEmpty() || img.ProviderCount >= layout::kProviderSlotCount)
+    // An all-zero block is no provider to the reader: it would be dropped at the next load.
+    if (StoresAsEmptyName(name) || img.ProviderCount >= layout::kProviderSlotCount)
         return std::nullopt;
     ++img.ProviderCount;
     StoreName(img.Providers[img.ProviderCount].ProviderLabel, name);

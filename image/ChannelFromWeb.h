@@ -52,7 +52,8 @@ WebChannelInsertion InsertWebChannels(const std::vector<WebChannelRow>& rows, in
 
 /// The provider choice's "Neu": appends a provider record holding the first 16 characters of name as
 /// Windows-1252 bytes and answers its 0-based index; the provider list must show ProviderName of the
-/// record, not the longer text. Refused (nullopt, nothing changes) for an empty name and when all 463
+/// record, not the longer text. Refused (nullopt, nothing changes) for a name that stores as 16 zero
+/// bytes (empty, or NUL characters only) and when all 463
 /// provider blocks of the image are in use (a 464th would not fit into the file).
 std::optional<int> AddProvider(const QString& name, SettingsImage& img = Image());
 

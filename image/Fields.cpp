@@ -110,6 +110,12 @@ void StoreName(Name16& field, const QString& text) {
         field[static_cast<std::size_t>(i)] = platform::charToCp1252(text.at(i));
 }
 
+bool StoresAsEmptyName(const QString& text) {
+    Name16 field;
+    StoreName(field, text);
+    return IsEmptyRecord(field);
+}
+
 void StoreFavGroupName(Name16& field, const QString& text) {
     StoreName(field, text);
     for (qsizetype i = 0; i < text.size() && i < 16; ++i) {

@@ -50,6 +50,9 @@ QString FavGroupDisplayName(const TFavGroupRecord& group);
 /// Stores text one byte per character (Windows-1252) from the first byte on, at most 16, zero-filled.
 void StoreName(Name16& field, const QString& text);
 
+/// True when StoreName would write 16 zero bytes: an empty text, or one of NUL characters only.
+bool StoresAsEmptyName(const QString& text);
+
 /// Stores a favourite group name: characters with codes of 25 or below become 0 bytes.
 void StoreFavGroupName(Name16& field, const QString& text);
 

@@ -129,9 +129,10 @@ ImageError parseImage(const QByteArray& bytes, SettingsImage& out) {
     }
 
     // Dropping empty slots moved records to lower places: point every reference at its record's new
-    // place, so a load and a save never rewire channels. A reference to an empty slot would otherwise
-    // name whatever record moved into that place: it is set beyond every slot, where it names none also
-    // after a save and a reload.
+    // place, so a load and a save never rewire channels. A reference to an empty slot keeps its value
+    // while no record moves into that place (an untouched image then saves its own bytes); when one
+    // does, the reference would name that record, so it is set beyond every slot, where it names none
+    // also after a save and a reload.
     for (int s = 1; s <= out.SatelliteCount; ++s) {
         auto& sat = out.Satellites[s];
         const int place = s - 1;
@@ -144,14 +145,20 @@ ImageError parseImage(const QByteArray& bytes, SettingsImage& out) {
         if (tp.SatelliteIndex >= kSatelliteSlotCount)
             continue;
         const int satellite = slotToSatellite[tp.SatelliteIndex];
-        tp.SatelliteIndex = satellite >= 0 ? static_cast<Byte>(satellite) : kNoSatellite;
+        if (satellite >= 0)
+            tp.SatelliteIndex = static_cast<Byte>(satellite);
+        else if (tp.SatelliteIndex < out.SatelliteCount)
+            tp.SatelliteIndex = kNoSatellite;
     }
     for (int c = 1; c <= out.ChannelCount; ++c) {
         auto& ch = out.Channels[c];
         if (ch.ProviderIndex >= kProviderSlotCount)
             continue;
         const int provider = blockToProvider[ch.ProviderIndex];
-        ch.ProviderIndex = provider >= 0 ? static_cast<std::uint16_t>(provider) : kNoProvider;
+        if (provider >= 0)
+            ch.ProviderIndex = static_cast<std::uint16_t>(provider);
+        else if (ch.ProviderIndex < out.ProviderCount)
+            ch.ProviderIndex = kNoProvider;
     }
     return {};
 }

@@ -64,7 +64,8 @@ int lastTransponderOf(int s, const SettingsImage& img) {
 
 int DeleteSatellite(int s, SettingsImage& img) {
     const int n = img.SatelliteCount;
-    if (s < 0 || s >= n)
+    // An image always holds a satellite: the reader takes the first slot as one whatever it holds.
+    if (s < 0 || s >= n || n == 1)
         return -1;
 
     // One at a time from the end: DeleteTransponder may reorder the table to keep it loadable, so the

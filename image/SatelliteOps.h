@@ -17,7 +17,7 @@ bool MoveSatellite(int from, int to, SettingsImage& img = Image());
 /// SatelliteUsed flag and SatelliteNumber = its new place, and transponders of later satellites follow
 /// them; the freed last record is zeroed. The counts record's NumSatellites follows SatelliteCount when
 /// it equalled it. Answers the number of transponders deleted, -1 (nothing changed) when s names no
-/// satellite.
+/// satellite or names the only one.
 int DeleteSatellite(int s, SettingsImage& img = Image());
 
 } // namespace image

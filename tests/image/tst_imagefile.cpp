@@ -265,6 +265,30 @@ private slots:
         }
     }
 
+    // A reference into an empty place that no record moves into is kept, so an untouched image saves
+    // its own bytes.
+    void untouchedReferencesIntoEmptyPlacesKeepTheirBytes_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("no providers, provider 0 everywhere") << 0;
+        QTest::newRow("transponder on the empty slot after the last satellite") << 1;
+        QTest::newRow("provider past the last used block") << 2;
+    }
+    void untouchedReferencesIntoEmptyPlacesKeepTheirBytes() {
+        QFETCH(int, which);
+        ImageFixture f;
+        f.satelliteSlots = {ImageFixture::satellite(0, QStringLiteral("A"), 10),
+                            ImageFixture::satellite(1, QStringLiteral("B"), 20)};
+        f.transponders = {ImageFixture::transponder(0, 11000),
+                          ImageFixture::transponder(which == 1 ? 2 : 1, 12000)};
+        if (which == 2)
+            f.providerBlocks = {ImageFixture::provider(QStringLiteral("P1")), std::nullopt};
+        f.channels = {ImageFixture::channel(QStringLiteral("x"), 0, which == 2 ? 1 : 0),
+                      ImageFixture::channel(QStringLiteral("y"), 1, which == 2 ? 3 : 0)};
+        f.tvCount = 2;
+        const QByteArray original = f.build();
+        QCOMPARE(saved(*parsed(original)), original);
+    }
+
     void writerRefusesOversizedTables_data() {
         QTest::addColumn<int>("table");
         QTest::newRow("channels") << 0;
