@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/RadioGroup.h"
+#include "image/Fields.h"
 #include "image/Layout.h"
 #include "image/Tables.h"
 #include "platform/Canvas.h"
@@ -85,7 +86,8 @@ void TForm_provider::BitBtn_provider_uebernehmenClick() {
     }
     switch (m) {
     case ModeNew:
-        if (Edit_provider->text().isEmpty()) {
+        // A name of NUL characters would store an all-zero block, which no load reads as a provider.
+        if (image::StoresAsEmptyName(Edit_provider->text())) {
             refuse(QStringLiteral("Bitte Provider eingeben !"));
             return;
         }

@@ -148,7 +148,15 @@ void TForm1::DataGrid_satsCustomDrawCell(int ACol, int ARow, const platform::TRe
         background = 0x000000;
         canvas.Font.Color = g->HighlightedTextColor();
     }
-    paintListCell(canvas, CellRect, background, g->GetCellDisplayText(ACol, ARow));
+    if (ACol != scDiseqc12) {
+        paintListCell(canvas, CellRect, background, g->GetCellDisplayText(ACol, ARow));
+        return;
+    }
+    // The fill covers the box the column drew: draw it again on the row's colour, ticked for 1.
+    paintListCell(canvas, CellRect, background, QString());
+    grid::TColumnDisplay* display = g->Columns()->ColumnItem(ACol)->Display();
+    if (display->Canvas)
+        display->Paint();
 }
 
 void TForm1::DataGrid_satsMouseDown(platform::TMouseButton Button, platform::TShiftState, int X, int Y) {

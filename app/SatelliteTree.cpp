@@ -194,6 +194,13 @@ void TForm1::loescheSatellitClick() {
 void TForm1::deleteSatelliteRow(int r, bool fromGrid) {
     if (r < 0 || r >= image::Image().SatelliteCount)
         return;
+    // Without a satellite the image could not be saved, and nothing adds one back.
+    if (image::Image().SatelliteCount == 1) {
+        platform::modals().messageDlg(QStringLiteral("Der letzte Satellit kann nicht gelöscht werden: "
+                                                     "die Datei braucht mindestens einen Satelliten."),
+                                      platform::MsgDlgType::Warning, platform::mbOK);
+        return;
+    }
     // The grid's label has no blank between the degree sign and the letter, the tree's one on each side.
     const QString label = satelliteLabel(r, fromGrid ? QStringLiteral(" °") : QStringLiteral(" ° "));
     const bool ask = !fromGrid || !CheckBox_Loesche_sat_ohne_nachfragen->isChecked();

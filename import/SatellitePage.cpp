@@ -160,6 +160,8 @@ QString ParseProviderName(const ListingPage& page, const QString& frequency, QCh
     }
     if (name == u"<br>")
         name.clear();
+    // Control characters (a NUL byte of the page among them) belong to no name.
+    name.removeIf([](QChar ch) { return ch.unicode() < 0x20; });
     name.truncate(kMaxText);
     return name;
 }

@@ -278,6 +278,10 @@ void tst_SatelliteDialogs::satelliteDialog_data() {
                                       << QList<int>{300, 0x57, 0, 0, 2};
     QTest::newRow("halves round to even")
         << u"S"_qs << u"0,25"_qs << 0 << u"D"_qs << 16 << 0 << QList<int>{2, 0x57, 4, 16, 0};
+    QTest::newRow("340 W") << u"S"_qs << u"340"_qs << 0 << u"A"_qs << 1 << 0
+                           << QList<int>{3400, 0x57, 1, 1, 0};
+    QTest::newRow("the largest tenths")
+        << u"S"_qs << u"6553,5"_qs << 1 << u"A"_qs << 1 << 0 << QList<int>{65535, 0x45, 1, 1, 0};
 }
 
 void tst_SatelliteDialogs::satelliteDialog() {
@@ -314,6 +318,7 @@ void tst_SatelliteDialogs::satelliteDialog() {
         s.RadioGroup_diseq12->setItemIndex(1);
         s.Edit_positioner_no->setText(u"255"_qs);
         s.Edit_LOF_low->setText(u"65535"_qs);
+        s.Edit_LOF_high->setText(u"10750"_qs);
         QTest::mouseClick(s.BitBtn_sateinstellungen_speichern, Qt::LeftButton);
         QCOMPARE(d->result(), int(QDialog::Accepted));
     });
@@ -329,6 +334,7 @@ void tst_SatelliteDialogs::satelliteDialog() {
     expected.Diseqc12 = 1;
     expected.Positioner = 255;
     expected.LofLow = 65535;
+    expected.LofHigh = 10750;
     QVERIFY(image::Image().Satellites[1] == expected);
     QCOMPARE(treeNode(f, 0)->text(0), name.left(16)); // the views were rebuilt
 }
@@ -341,7 +347,7 @@ void tst_SatelliteDialogs::satelliteDialog_badFieldsWriteNothing() {
     answerFormBy(drv, [](QDialog* d) {
         auto& s = *static_cast<TForm_satsettings*>(d);
         s.Edit_satname->setText(u"Neu"_qs);
-        s.Edit_satposition->setText(u"190"_qs);
+        s.Edit_satposition->setText(u"6553,6"_qs);
         s.Edit_LOF_low->setText(u"97a0"_qs);
         s.Edit_LOF_high->setText(QString());
         s.Edit_positioner_no->setText(u"300"_qs);
@@ -351,7 +357,7 @@ void tst_SatelliteDialogs::satelliteDialog_badFieldsWriteNothing() {
     });
     f.openSatelliteSettings(1);
     QCOMPARE(drv.boxes(),
-             QStringList{QStringLiteral("Fehler !\r\n\r\nSatposition: bitte eine Zahl von 0 bis 180 "
+             QStringList{QStringLiteral("Fehler !\r\n\r\nSatposition: bitte eine Zahl von 0 bis 6553,5 "
                                         "eingeben.\r\n\r\nLOF low: Nur Ziffern erlaubt.\r\n\r\nLOF high: "
                                         "Bitte Wert eingeben\r\n\r\nPositioner No.: bitte eine Zahl von 0 "
                                         "bis 255 eingeben.")});

@@ -14,6 +14,7 @@
 #include "grid/DgCustomColumn.h"
 #include "grid/DgGrid.h"
 #include "image/ImageFile.h"
+#include "image/LoadBackCheck.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -97,6 +98,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void columnsAndRowsAfterLoad();
     void rowsDrawnInBandsWithTheSelectionBlack();
+    void diseqc12TickedOnlyForOne();
     void dragRowReordersSatellites_data();
     void dragRowReordersSatellites();
     void savedImageAfterDragKeepsChannelsOnTheirTransponders();
@@ -165,6 +167,31 @@ void tst_SatelliteGrid::rowsDrawnInBandsWithTheSelectionBlack() {
     QCOMPARE(backgrounds(), (QList<platform::TColor>{0xDDECEE, 0x000000, 0xDDECEE}));
     mouse.click(mouse.row(0));
     QCOMPARE(backgrounds().mid(0, 2), (QList<platform::TColor>{0x000000, 0xFFFFFF}));
+}
+
+void tst_SatelliteGrid::diseqc12TickedOnlyForOne() {
+    ImageFixture fixture = satelliteScenario();
+    fixture.satelliteSlots.push_back(ImageFixture::satellite(3, u"S3"_qs, 70));
+    fixture.satelliteSlots.push_back(ImageFixture::satellite(4, u"S4"_qs, 90));
+    const int stored[] = {1, 1, 0, 0, 2}; // rows 0, 2 and 4 share their stripe
+    for (int s = 0; s < 5; ++s)
+        fixture.satelliteSlots[std::size_t(s)].Diseqc12 = static_cast<image::Byte>(stored[s]);
+    FormDriver drv;
+    openSatTab(drv, fixture);
+    grid::TDataGrid& g = satGrid(*drv.form);
+    GridMouse{g}.click(GridMouse{g}.row(1));
+    platform::TRect cell;
+    const QImage picture = g.viewport()->grab().toImage();
+    const auto cellImage = [&](int r) {
+        g.GetCellRect(scDiseqc12, r, cell);
+        return picture.copy(cell.Left + 4, cell.Top + 2, cell.Right - cell.Left - 8,
+                            cell.Bottom - cell.Top - 4);
+    };
+    const QImage ticked = cellImage(0), zero = cellImage(2), two = cellImage(4);
+    // The even rows' stripe is not white: white pixels there are the box's inside.
+    QVERIFY2(pixelprobe::inked(zero).size() < zero.width() * zero.height(), "every row shows its box");
+    QVERIFY2(ticked != zero, "1 is ticked");
+    QVERIFY2(two == zero, "2 is not ticked");
 }
 
 void tst_SatelliteGrid::dragRowReordersSatellites_data() {
@@ -321,20 +348,22 @@ void tst_SatelliteGrid::deleteOnlySatellite() {
     TForm1& f = *drv.form;
     GridMouse mouse{satGrid(f)};
     mouse.click(mouse.row(0));
-    drv.modals.answerMessage(platform::mrYes);
-    QTest::keyClick(&satGrid(f), Qt::Key_Delete);
-    QCOMPARE(drv.boxes(), strings({"S0 19,2 °O löschen ?", "S0 19,2 °O mit 2 Transponder(n) gelöscht"}));
-    QCOMPARE(satGrid(f).RowCount(), 0);
-    QCOMPARE(satGrid(f).SelectedRow(), -1);
-    QCOMPARE(image::Image().SatelliteCount, 0);
-    QCOMPARE(image::Image().ChannelCount, 0);
-    // Nothing left: the key, the pop-up, clicks, a drag and a double click do nothing.
+    f.CheckBox_Loesche_sat_ohne_nachfragen->setChecked(true);
+    // The key, the grid's pop-up and the tree's: refused with a message, before any question.
     QTest::keyClick(&satGrid(f), Qt::Key_Delete);
     f.loescheSatellit1->trigger();
-    mouse.click(mouse.row(0));
-    mouse.doubleClick(QPoint(30, 40));
-    QCOMPARE(drv.boxes().size(), 2);
-    QCOMPARE(drv.modals.shown().size(), 2);
+    f.TreeView_satellites->setCurrentItem(treeNode(f, 0));
+    f.loescheSatellit->trigger();
+    const QString refused = u"Der letzte Satellit kann nicht gelöscht werden: die Datei braucht mindestens "
+                            u"einen Satelliten."_qs;
+    QCOMPARE(drv.boxes(), (QStringList{refused, refused, refused}));
+    QCOMPARE(satGrid(f).RowCount(), 1);
+    QCOMPARE(image::Image().ChannelCount, 2);
+    // The session can still be saved, byte for byte.
+    QByteArray bytes;
+    QVERIFY(!image::serializeImage(image::Image(), bytes));
+    QVERIFY(image::LoadBackProblem(image::Image(), bytes).isEmpty());
+    QCOMPARE(bytes, fixture.build());
 }
 
 void tst_SatelliteGrid::deletionShowsRowsBelowAndRebuildsKeepThePage() {

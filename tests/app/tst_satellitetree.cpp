@@ -44,7 +44,6 @@ private slots:
     void deleteSatelliteFromTree();
     void deleteSatelliteFromGrid_data();
     void deleteSatelliteFromGrid();
-    void deleteOnlySatellite();
     void moveSatelliteKeepsChannelsOnTheirTransponders();
     void savedBytesAfterEdits();
     void saveRefusesWhatWouldNotLoadBack();
@@ -237,25 +236,6 @@ void tst_SatelliteTree::deleteSatelliteFromGrid() {
         QCOMPARE(int(image::Image().ImageCounts.NumSatellites), 2);
     }
     QVERIFY_IMAGE_INVARIANTS(image::Image());
-}
-
-void tst_SatelliteTree::deleteOnlySatellite() {
-    const ImageFixture fixture = oneSatelliteScenario();
-    FormDriver drv;
-    loadScenario(drv, fixture);
-    TForm1& f = *drv.form;
-    f.TreeView_satellites->setCurrentItem(treeNode(f, 0, 0));
-    drv.modals.answerMessage(platform::mrYes);
-    f.loescheSatellit->trigger();
-    QCOMPARE(drv.boxes().last(), u"S0 19,2 ° O mit 2 Transponder(n) gelöscht"_qs);
-    QCOMPARE(f.TreeView_satellites->topLevelItemCount(), 0);
-    QCOMPARE(image::Image().ChannelCount, 0);
-    QCOMPARE(f.Label_satcount->text(), u"0"_qs);
-    QVERIFY(!f.neuerTransponder1->isEnabled());
-    // Nothing left to delete, nothing to crash on.
-    f.loescheSatellit->trigger();
-    f.deleteSatelliteRow(0, true);
-    QCOMPARE(drv.boxes().size(), 2);
 }
 
 void tst_SatelliteTree::moveSatelliteKeepsChannelsOnTheirTransponders() {
