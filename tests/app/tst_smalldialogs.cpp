@@ -262,6 +262,8 @@ void tst_SmallDialogs::providerChoice_data() {
     const QString choose = u"Bitte Provider auswählen !"_qs;
     QTest::newRow("no mode") << -1 << "Neu" << beta << 0 << true << 1 << 3 << "Bitte Auswahl treffen!";
     QTest::newRow("Neu, empty") << 0 << "" << beta << 0 << true << 1 << 3 << "Bitte Provider eingeben !";
+    QTest::newRow("Neu, NUL characters only")
+        << 0 << QString(3, QChar(0)) << beta << 0 << true << 1 << 3 << "Bitte Provider eingeben !";
     QTest::newRow("Neu") << 0 << "Delta" << beta << 0 << true << 1 << 3 << "";
     QTest::newRow("Neu, 462 providers") << 0 << "Delta" << beta << 0 << true << 1 << 462 << "";
     QTest::newRow("Neu, 463 providers: image full")

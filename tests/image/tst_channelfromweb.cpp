@@ -288,8 +288,12 @@ private slots:
         QCOMPARE(img->ProviderCount, 3);
         // The list shows what the record holds, so a later exact lookup by name finds it.
         QCOMPARE(ProviderName(img->Providers[3].ProviderLabel), QStringLiteral(u"Sky Deutschland "));
-        QCOMPARE(AddProvider(QString(), *img), std::nullopt);
+        // Names that would store an all-zero block, which no load reads as a provider.
+        for (const QString& nothing :
+             {QString(), QString(2, QChar(0)), QString(16, QChar(0)) + QStringLiteral("late")})
+            QCOMPARE(AddProvider(nothing, *img), std::nullopt);
         QCOMPARE(img->ProviderCount, 3);
+        QCOMPARE(AddProvider(QChar(0) + QStringLiteral("x"), *img), std::optional<int>(3));
 
         f.providerBlocks.clear();
         for (int p = 0; p < 463; ++p)

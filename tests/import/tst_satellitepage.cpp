@@ -197,6 +197,10 @@ private slots:
         QTest::newRow("anchor elsewhere first") << QStringList{u"11034 V"_qs, u"<i>First</i> DVB"_qs,
                                                                kFrequencyLine, u"<i>Second</i> DVB"_qs, rate}
                                                 << u"First"_qs;
+        QTest::newRow("control characters, a NUL among them")
+            << QStringList{kFrequencyLine, u"<i>"_qs + QChar(0) + u"A\tB"_qs + QChar(0x1F) + u"</i> DVB-S"_qs,
+                           rate}
+            << u"AB"_qs;
         QTest::newRow("cut at 255") << QStringList{kFrequencyLine, u"<i>"_qs + QString(300, QLatin1Char('n')),
                                                    u"</i> DVB"_qs, rate}
                                     << QString(255, QLatin1Char('n'));
