@@ -562,6 +562,9 @@ void tst_ChannelList::drags_data() {
     QTest::newRow("TV into radio: only the dragged one turns radio")
         << 0 << 0 << 0 << 6 << 9 << QList<int>{100, 101, 102, 103, 104, 105, 107, 108, 109, 106, 110, 111}
         << QList<int>{11, 0, 3, 8} << 7;
+    QTest::newRow("TV onto the last TV row stays TV")
+        << 0 << 0 << 0 << 0 << 7 << QList<int>{101, 102, 103, 104, 105, 106, 107, 100, 108, 109, 110, 111}
+        << QList<int>{11, 7, 2, 9} << 8;
     QTest::newRow("radio into TV") << 0 << 0 << 0 << 10 << 0
                                    << QList<int>{110, 100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 111}
                                    << QList<int>{11, 1, 4, 10} << 9;
@@ -679,6 +682,17 @@ void tst_ChannelList::rowColours() {
     QCOMPARE(colourAt(ccServiceId, 5), platform::TColor(0x808080)); // the "S" mark
     QCOMPARE(colourAt(ccChannel, 0), platform::TColor(0xF0CAA6));   // scrambled
     QCOMPARE(colourAt(ccChannel, 8), platform::TColor(0xDDECEE));   // clear
+    // Radio names are written in green (smoothed glyphs: pixels where green clearly leads), TV names not.
+    const auto greenText = [&](int row) {
+        const QRect r = w.cellRect(ccChannel, row);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (const QColor c = picture.pixelColor(x, y);
+                    c.green() > c.red() + 48 && c.green() > c.blue() + 48)
+                    return true;
+        return false;
+    };
+    QCOMPARE((QList<bool>{greenText(9), greenText(11), greenText(1)}), (QList<bool>{true, true, false}));
     w.click(w.cell(ccServiceId, 8));
     const QImage selected = w.view()->grab().toImage();
     const QRect r = w.cellRect(ccPol, 8);
