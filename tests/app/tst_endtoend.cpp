@@ -48,6 +48,7 @@ class tst_EndToEnd : public QObject {
 private slots:
     void loadSaveAndBackup_data();
     void loadSaveAndBackup();
+    void untouchedImageWithoutProvidersBacksUpItsOwnBytes();
 };
 
 void tst_EndToEnd::loadSaveAndBackup_data() {
@@ -147,6 +148,21 @@ void tst_EndToEnd::loadSaveAndBackup() {
     QVERIFY(f.close());
     QVERIFY(drv.boxes().isEmpty());
     QCOMPARE(readAll(drv.backupPath()), expected);
+}
+
+void tst_EndToEnd::untouchedImageWithoutProvidersBacksUpItsOwnBytes() {
+    // A receiver that never had a provider list: every channel names provider 0.
+    ImageFixture fixture = ImageFixture::typical();
+    fixture.providerBlocks.clear();
+    for (auto& channel : fixture.channels)
+        channel.ProviderIndex = 0;
+    const QByteArray original = fixture.build();
+    FormDriver drv;
+    drv.pressLoad(drv.writeFile(QStringLiteral("receiver.si"), original));
+    QVERIFY(drv.form->FileLoaded);
+    QVERIFY(drv.form->close());
+    QVERIFY(drv.boxes().isEmpty());
+    QCOMPARE(readAll(drv.backupPath()), withZeroFilledRegions(original, 10, 6, 0));
 }
 
 QTEST_MAIN(tst_EndToEnd)
