@@ -143,9 +143,15 @@ std::optional<int> AddProvider(const QString& name, SettingsImage& img) {
     // An all-zero block is no provider to the reader: it would be dropped at the next load.
     if (StoresAsEmptyName(name) || img.ProviderCount >= layout::kProviderSlotCount)
         return std::nullopt;
+    // Channels kept naming this empty place since the load named no provider: they still name none.
+    const int index = img.ProviderCount;
+    for (int c = 1; c <= img.ChannelCount; ++c) {
+        if (img.Channels[c].ProviderIndex == index)
+            img.Channels[c].ProviderIndex = 0xFFFF;
+    }
     ++img.ProviderCount;
     StoreName(img.Providers[img.ProviderCount].ProviderLabel, name);
-    return img.ProviderCount - 1;
+    return index;
 }
 
 QString providerTableFullMessage() {

@@ -295,7 +295,15 @@ private slots:
         QCOMPARE(img->ProviderCount, 3);
         QCOMPARE(AddProvider(QChar(0) + QStringLiteral("x"), *img), std::optional<int>(3));
 
+        // Channels naming the empty place the new provider takes named none and keep naming none.
         f.providerBlocks.clear();
+        for (auto& channel : f.channels)
+            channel.ProviderIndex = 0;
+        const ImagePtr none = loadFixture(f);
+        QCOMPARE(AddProvider(QStringLiteral("Erster"), *none), std::optional<int>(0));
+        for (int c = 1; c <= none->ChannelCount; ++c)
+            QVERIFY(none->Channels[c].ProviderIndex >= none->ProviderCount);
+
         for (int p = 0; p < 463; ++p)
             f.providerBlocks.push_back(ImageFixture::provider(QStringLiteral("P%1").arg(p)));
         const ImagePtr full = loadFixture(f);
