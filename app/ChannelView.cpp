@@ -126,8 +126,8 @@ private:
 void TForm1::buildChannelGridColumns() {
     for (int c = 0; c < ccColumnCount; ++c)
         DataGrid_channels->Columns()->AddColumn(makeColumn(kColumns[c], c));
-    DataGrid_channels->SetOptions(grid::TGridOption::goHeader | grid::TGridOption::goGrid |
-                                  grid::TGridOption::goMultiSelect | grid::TGridOption::goSelectFullRow);
+    DataGrid_channels->SetOptions(grid::TGridOption::goHeader | grid::TGridOption::goMultiSelect |
+                                  grid::TGridOption::goSelectFullRow);
 }
 
 void TForm1::connectChannelGrid() {

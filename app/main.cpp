@@ -4,6 +4,7 @@
 #include "app/WebEngineLoader.h"
 #include "platform/Application.h"
 #include "platform/QtModals.h"
+#include "platform/Translation.h"
 
 #include <unistd.h>
 
@@ -20,6 +21,7 @@ int ProgramMain(int& argc, char** argv) {
 
     platform::Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kanaleditor"));
+    platform::InstallGermanTranslation();
     platform::QtModals modals;
     platform::setModals(&modals);
     const QString moduleDirectory = QCoreApplication::applicationDirPath();

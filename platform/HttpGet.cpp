@@ -45,7 +45,14 @@ QString HttpGet(const QString& url) {
     struct Release {
         ~Release() { g_running = false; }
     } release;
-    return fromCp1252(httpTransport().get(url, g_limits));
+    try {
+        return fromCp1252(httpTransport().get(url, g_limits));
+    } catch (const ENetworkError& error) {
+        // The import fetches several pages in turn; without the address the user cannot tell which failed.
+        if (url.trimmed().isEmpty())
+            throw;
+        throw ENetworkError(QStringLiteral("%1\nAdresse: %2").arg(error.Message(), url));
+    }
 }
 
 bool HttpGetRunning() {

@@ -32,7 +32,8 @@ const HttpLimits& httpLimits();
 void setHttpLimits(const HttpLimits& limits);
 
 /// Fetches url and returns the body read as Windows-1252. Only one fetch runs at a time: a call while
-/// one is waiting is refused. Every failure throws ENetworkError with a text for the error box.
+/// one is waiting is refused. Every failure throws ENetworkError with a text for the error box that
+/// ends with a line naming the address.
 QString HttpGet(const QString& url);
 
 /// True while a fetch is waiting for its answer.

@@ -18,9 +18,9 @@ namespace platform {
 
 namespace {
 
-QString tooLargeText(const QString& url, qint64 maxBytes) {
-    return QStringLiteral("Die Antwort von %1 ist größer als %2 MiB und wird nicht gelesen.")
-        .arg(url, IntToStr(maxBytes >> 20));
+QString tooLargeText(qint64 maxBytes) {
+    return QStringLiteral("Die Antwort ist größer als %1 MiB und wird nicht gelesen.")
+        .arg(IntToStr(maxBytes >> 20));
 }
 
 } // namespace
@@ -32,7 +32,7 @@ QByteArray QtHttpTransport::get(const QString& url, const HttpLimits& limits) {
     const QString scheme = address.scheme().toLower();
     if (!address.isValid() || address.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        throw ENetworkError(QStringLiteral("Ungültige Adresse: %1").arg(url));
+        throw ENetworkError(QStringLiteral("Ungültige Adresse (nur http und https)."));
 
     if (!m_manager) {
         m_manager = new QNetworkAccessManager(QCoreApplication::instance());
@@ -67,11 +67,12 @@ QByteArray QtHttpTransport::get(const QString& url, const HttpLimits& limits) {
     deadline.stop();
 
     if (stop == Stop::Deadline)
-        throw ENetworkError(QStringLiteral("Zeitüberschreitung: %1 hat nicht innerhalb von %2 Sekunden "
-                                           "vollständig geantwortet.")
-                                .arg(url, FloatToStr(limits.deadlineMs / 1000.0)));
+        throw ENetworkError(
+            QStringLiteral("Zeitüberschreitung: Der Server hat nicht innerhalb von %1 Sekunden "
+                           "vollständig geantwortet.")
+                .arg(FloatToStr(limits.deadlineMs / 1000.0)));
     if (stop == Stop::TooLarge)
-        throw ENetworkError(tooLargeText(url, limits.maxBodyBytes));
+        throw ENetworkError(tooLargeText(limits.maxBodyBytes));
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
         const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
@@ -81,7 +82,7 @@ QByteArray QtHttpTransport::get(const QString& url, const HttpLimits& limits) {
         throw ENetworkError(reply->errorString());
     QByteArray body = reply->readAll();
     if (body.size() > limits.maxBodyBytes)
-        throw ENetworkError(tooLargeText(url, limits.maxBodyBytes));
+        throw ENetworkError(tooLargeText(limits.maxBodyBytes));
     return body;
 }
 

@@ -259,6 +259,7 @@ void tst_ImportTab::failedFetchRestoresTheWindow() {
     d.drv.modals.clear();
 
     server.pages.clear();
+    const QString address = server.root() + u"/sirius4.html"_qs;
     if (how == u"refused") {
         server.close();
     } else if (how == u"empty") {
@@ -273,7 +274,11 @@ void tst_ImportTab::failedFetchRestoresTheWindow() {
     }
     d.fetch();
     QVERIFY(d.oneErrorBox());
-    QVERIFY2(d.drv.boxes().first().contains(error), qPrintable(d.drv.boxes().first()));
+    const QString box = d.drv.boxes().first();
+    QVERIFY2(box.contains(error), qPrintable(box));
+    // The box names the page that failed.
+    QVERIFY2(how == u"empty" ? !box.contains(u"Adresse:") : box.endsWith(u"\nAdresse: "_qs + address),
+             qPrintable(box));
     QVERIFY(d.atRest());
     QCOMPARE(d.f.DataGrid_lyngsat->RowCount(), 0);
     QCOMPARE(d.f.DataGrid_lyngsat_sender->RowCount(), 0);
@@ -308,6 +313,8 @@ void tst_ImportTab::packagePageFetchedOnceAndAfterAFailureAgain() {
     QCOMPARE(d.f.DataGrid_lyngsat->RowCount(), 2);
     d.select(0); // the package page is missing
     QVERIFY(d.oneErrorBox());
+    QCOMPARE(d.drv.boxes().first(),
+             u"HTTP/1.1 404 Not Found\nAdresse: "_qs + server.root() + u"/packages/skyitalia.html"_qs);
     QCOMPARE(d.f.DataGrid_lyngsat_sender->RowCount(), 0);
     QVERIFY(d.f.Label_warten->isHidden());
     Transponder package = webTransponder(u"11100"_qs, u"H"_qs, u"Sky Italia"_qs);

@@ -1,6 +1,8 @@
 // The main window before and around a load: start form, screen fitting, refused files, renaming a
 // favourite group, save-as and the backup rule.
 #include "FormDriver.h"
+#include "PixelProbe.h"
+#include "SatelliteScenario.h"
 
 #include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
@@ -51,6 +53,9 @@ private slots:
     void failedBackupShowsError();
     void beendenClosesAndWritesBackup();
     void aboutShowsModalWindowWithTitle();
+
+    void gridsDrawNoLinesAndSixteenPixelRows_data();
+    void gridsDrawNoLinesAndSixteenPixelRows();
 };
 
 void tst_MainWindow::startWindow() {
@@ -478,6 +483,61 @@ void tst_MainWindow::aboutShowsModalWindowWithTitle() {
     QCOMPARE(drv.modals.shown().size(), 1);
     QCOMPARE(drv.modals.shown().first().kind, ShownBox::Kind::Form);
     QCOMPARE(shownTitle, f.windowTitle());
+}
+
+void tst_MainWindow::gridsDrawNoLinesAndSixteenPixelRows_data() {
+    using grid::TGridOption;
+    QTest::addColumn<int>("which");
+    QTest::addColumn<unsigned>("options");
+    QTest::addColumn<int>("column"); // one the list stripes
+    const grid::TGridOptions plain = TGridOption::goHeader | TGridOption::goSelectFullRow;
+    const grid::TGridOptions multi = plain | TGridOption::goMultiSelect;
+    QTest::newRow("channels") << 0 << unsigned(multi.toInt()) << 0;
+    QTest::newRow("satellites") << 1 << unsigned(plain.toInt()) << 0;
+    QTest::newRow("web transponders") << 2 << unsigned(plain.toInt()) << 1;
+    QTest::newRow("web channels") << 3 << unsigned(plain.toInt()) << 3;
+    QTest::newRow("comparison") << 4 << unsigned(multi.toInt()) << 0;
+}
+
+void tst_MainWindow::gridsDrawNoLinesAndSixteenPixelRows() {
+    QFETCH(int, which);
+    QFETCH(unsigned, options);
+    QFETCH(int, column);
+    FormDriver drv;
+    loadScenario(drv, ImageFixture::typical());
+    TForm1& f = *drv.form;
+    f.DataGrid_lyngsat->AddRow(4);
+    f.DataGrid_lyngsat_sender->AddRow(4);
+    for (int i = 1; i <= 4; ++i)
+        f.AddComparisonRow(i, image::Image().Channels[i].TransponderIndex + 1);
+    grid::TDataGrid* g =
+        QList<grid::TDataGrid*>{f.DataGrid_channels, f.DataGrid_sats, f.DataGrid_lyngsat,
+                                f.DataGrid_lyngsat_sender, f.DataGrid_lyngsat_vergleich}[which];
+    QCOMPARE(unsigned(g->Options().toInt()), options);
+    QVERIFY(g->RowCount() >= 3);
+    QWidget* tab = g;
+    while (f.PageControl1->indexOf(tab) < 0)
+        tab = tab->parentWidget();
+    f.PageControl1->setCurrentWidget(tab);
+    g->SetGridLinesColor(0xFF00FF); // a colour nothing else in the lists uses
+
+    // Even rows are striped; each stripe starts two rows below the one before.
+    const QImage picture = g->viewport()->grab().toImage();
+    platform::TRect cell;
+    g->GetCellRect(column, 0, cell);
+    const int x = cell.Right - 6;
+    QList<int> stripeStarts;
+    for (int y = 1; y < picture.height(); ++y)
+        if (pixelprobe::at(picture, x, y) == 0xDDECEE && pixelprobe::at(picture, x, y - 1) != 0xDDECEE)
+            stripeStarts << y;
+    QVERIFY(stripeStarts.size() >= 2);
+    for (int i = 1; i < stripeStarts.size(); ++i)
+        QCOMPARE(stripeStarts[i] - stripeStarts[i - 1], 32);
+    int linePixels = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            linePixels += pixelprobe::at(picture, x, y) == 0xFF00FF;
+    QCOMPARE(linePixels, 0);
 }
 
 QTEST_MAIN(tst_MainWindow)
