@@ -343,9 +343,10 @@ void TDataGrid::CalculateFooters(bool VisibleOnly) {
         double sum = 0;
         double low = std::numeric_limits<double>::max();
         double high = std::numeric_limits<double>::lowest();
-        double first = 0;
         QSet<QString> texts;
-        for (int row = 0; row < rows; ++row) {
+        // The custom value is the handler's: it starts from row 0 alone, and no other row is read, so a
+        // column of any cell kind may carry it.
+        for (int row = 0; kind != TFormulaKind::fkCustom && row < rows; ++row) {
             if (VisibleOnly && !ShownAt(row))
                 continue;
             if (kind == TFormulaKind::fkDistinct) {
@@ -355,8 +356,6 @@ void TDataGrid::CalculateFooters(bool VisibleOnly) {
                 continue;
             }
             const double value = kind == TFormulaKind::fkCount ? 0 : m_cells->GetCell(col, row)->AsFloat();
-            if (counted == 0)
-                first = value;
             ++counted;
             sum += value;
             low = std::min(low, value);
@@ -383,7 +382,7 @@ void TDataGrid::CalculateFooters(bool VisibleOnly) {
             value = sum;
             break;
         case TFormulaKind::fkCustom:
-            value = first;
+            value = VisibleOnly && !ShownAt(0) ? 0 : m_cells->GetCell(col, 0)->AsFloat();
             if (OnColumnFooterValue)
                 OnColumnFooterValue(this, col, value);
             break;

@@ -113,6 +113,7 @@ private slots:
     void checkBoxByMouseAndKey();
     void footers_data();
     void footers();
+    void customFooterReadsRowZeroOnly();
     void cellFormatingAndDisplayText();
     void customSortHintsColoursAndRanges();
     void freeWhileEditing();
@@ -775,7 +776,9 @@ void TestDataGrid::footers_data() {
     QTest::newRow("maximum shown") << TFormulaKind::fkMaximum << true << u"10"_s;
     QTest::newRow("maximum of negatives") << TFormulaKind::fkMaximum << false << u"10"_s;
     QTest::newRow("distinct") << TFormulaKind::fkDistinct << false << u"4"_s;
-    QTest::newRow("custom") << TFormulaKind::fkCustom << true << u"-2"_s;
+    // The custom value starts from row 0 alone, and from 0 when row 0 does not count.
+    QTest::newRow("custom") << TFormulaKind::fkCustom << false << u"6"_s;
+    QTest::newRow("custom shown") << TFormulaKind::fkCustom << true << u"1"_s;
 }
 
 void TestDataGrid::footers() {
@@ -803,7 +806,16 @@ void TestDataGrid::footers() {
     QCOMPARE(key->Footer()->Caption(), caption);
     QCOMPARE(log.last(), u"calculate 1"_s);
     if (kind == TFormulaKind::fkCustom)
-        QCOMPARE(log.first(), u"value 1 -3"_s);
+        QCOMPARE(log.first(), u"value 1 %1"_s.arg(caption.toInt() - 1));
+}
+
+void TestDataGrid::customFooterReadsRowZeroOnly() {
+    auto grid = makeGrid(2);
+    grid->Cell(0, 0)->SetAsString(u"1"_s);
+    grid->Cell(0, 1)->SetAsString(u"abc"_s);
+    grid->Columns()->ColumnItem(0)->Footer()->SetFormulaKind(TFormulaKind::fkCustom);
+    grid->CalculateFooters(false);
+    QCOMPARE(grid->Columns()->ColumnItem(0)->Footer()->Caption(), u"1"_s);
 }
 
 void TestDataGrid::cellFormatingAndDisplayText() {
