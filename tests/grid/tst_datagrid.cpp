@@ -103,6 +103,8 @@ private slots:
     void sortEventsAndWithoutCanSort();
     void sortAfterExchangeIsNoReversal();
     void largeGridSortsByHeaderClick();
+    void applyEditAfterHandlerRemovedRows_data();
+    void applyEditAfterHandlerRemovedRows();
     void changeEventsAndUpdateBracket();
     void expandAndCollapse();
     void childOfCollapsedRowIsHidden();
@@ -603,6 +605,43 @@ void TestDataGrid::largeGridSortsByHeaderClick() {
         CHECK_ROW_MARKS(*grid);
     }
     grid.reset();
+}
+
+void TestDataGrid::applyEditAfterHandlerRemovedRows_data() {
+    QTest::addColumn<bool>("inAccept"); // else in OnEditText
+    QTest::addColumn<bool>("clear");    // else row 0 deleted
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList rest{u"r1"_s, u"r2"_s};
+    QTest::newRow("accept clears") << true << true << QStringList{u"accept"_s} << QStringList();
+    QTest::newRow("accept deletes") << true << false << QStringList{u"accept"_s} << rest;
+    QTest::newRow("text clears") << false << true << QStringList{u"accept"_s, u"text"_s} << QStringList();
+    QTest::newRow("text deletes") << false << false << QStringList{u"accept"_s, u"text"_s} << rest;
+}
+
+void TestDataGrid::applyEditAfterHandlerRemovedRows() {
+    QFETCH(bool, inAccept);
+    QFETCH(bool, clear);
+    auto grid = makeGrid(3);
+    grid->EditCell(0, 1, u"new"_s);
+    QVERIFY(grid->CellEditing());
+    QStringList log;
+    const auto remove = [&] { clear ? grid->ClearRows() : grid->DeleteRow(0); };
+    grid->OnEditAccept = [&](QObject*, int, int, const QString&, bool&) {
+        log << u"accept"_s;
+        if (inAccept)
+            remove();
+    };
+    grid->OnEditText = [&](QObject*, int, int, QString&) {
+        log << u"text"_s;
+        if (!inAccept)
+            remove();
+    };
+    grid->OnAfterEdit = [&](QObject*, int, int, const QString&) { log << u"after"_s; };
+    QVERIFY(!grid->ApplyEdit());
+    QTEST(log, "log");
+    QTEST(ids(*grid), "rows");
+    CHECK_ROW_MARKS(*grid);
 }
 
 void TestDataGrid::changeEventsAndUpdateBracket() {
