@@ -302,25 +302,36 @@ void TDataGrid::SortColumn(TDgCustomColumn* Column) {
                              ? m_cells->GetRow(m_selectionAnchor)
                              : nullptr;
     const int position = VertScrollBar()->Position();
-    m_cells->Sort(index, Column->SortType(),
-                  Column->Options().testFlag(TColumnOption::coFullResort) || m_orderDisturbed,
-                  Column->SortKind());
-    m_orderDisturbed = false;
-    // The selected row stays selected under its new number: no veto and no deselection can leave the
-    // number on another row. OnSelectCell still tells the handlers the new number.
     const int oldSelected = SelectedRow();
-    if (selected)
-        m_selectedRow = m_cells->IndexOfRow(selected);
-    if (anchor)
-        m_selectionAnchor = m_cells->IndexOfRow(anchor);
-    // The page keeps its place; then the selected row is brought into it.
-    Resync(RowAfterShown(std::max(position, 0)));
-    if (SelectedRow() >= 0)
-        ScrollToRow(SelectedRow());
-    RefreshArea(TGridArea::Cells);
+    // The selected row stays selected under its new number: no veto and no deselection can leave the
+    // number on another row.
+    const auto remap = [&] {
+        if (selected)
+            m_selectedRow = m_cells->IndexOfRow(selected);
+        if (anchor)
+            m_selectionAnchor = m_cells->IndexOfRow(anchor);
+        // The page keeps its place; then the selected row is brought into it.
+        Resync(RowAfterShown(std::max(position, 0)));
+        if (SelectedRow() >= 0)
+            ScrollToRow(SelectedRow());
+        RefreshArea(TGridArea::Cells);
+        RefreshArea(TGridArea::Indicator);
+    };
+    try {
+        m_cells->Sort(index, Column->SortType(),
+                      Column->Options().testFlag(TColumnOption::coFullResort) || m_orderDisturbed,
+                      Column->SortKind());
+    } catch (...) {
+        // A comparison that raised left the rows half sorted: the marks follow their rows before the
+        // error goes on.
+        remap();
+        throw;
+    }
+    m_orderDisturbed = false;
+    remap();
+    // OnSelectCell still tells the handlers the new number.
     if (selected && SelectedRow() != oldSelected && OnSelectCell)
         OnSelectCell(this, SelectedColumn(), SelectedRow());
-    RefreshArea(TGridArea::Indicator);
     if (OnAfterSort)
         OnAfterSort(this, index);
 }

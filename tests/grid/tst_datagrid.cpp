@@ -103,6 +103,7 @@ private slots:
     void sortEventsAndWithoutCanSort();
     void sortAfterExchangeIsNoReversal();
     void largeGridSortsByHeaderClick();
+    void sortFailingHalfWayKeepsRowMarks();
     void applyEditAfterHandlerRemovedRows_data();
     void applyEditAfterHandlerRemovedRows();
     void changeEventsAndUpdateBracket();
@@ -605,6 +606,29 @@ void TestDataGrid::largeGridSortsByHeaderClick() {
         CHECK_ROW_MARKS(*grid);
     }
     grid.reset();
+}
+
+void TestDataGrid::sortFailingHalfWayKeepsRowMarks() {
+    auto grid = makeGrid(40);
+    for (int r = 0; r < 40; ++r)
+        grid->Cell(1, r)->SetAsInteger(40 - r);
+    for (int r = 0; r < 40; r += 3)
+        grid->SetRowVisible(r, false);
+    grid->SetSelectedRow(10);
+    grid->VertScrollBar()->SetPosition(8);
+    TDgCustomColumn* key = grid->Columns()->ColumnItem(1);
+    key->SetSortType(TSortType::stCustom);
+    int compared = 0;
+    grid->OnCompare = [&](QObject*, TCell* a, TCell* b, int& result) {
+        if (++compared > 100)
+            throw EConvertError(u"'x' ist kein gültiger Integerwert"_s);
+        result = a->AsInteger() - b->AsInteger();
+    };
+    QVERIFY_THROWS_EXCEPTION(EConvertError, key->SetSorted(true));
+    // Rows have moved, the selected one among them.
+    QVERIFY(idAt(*grid, 10) != u"r10"_s);
+    QCOMPARE(idAt(*grid, grid->SelectedRow()), u"r10"_s);
+    CHECK_ROW_MARKS(*grid);
 }
 
 void TestDataGrid::applyEditAfterHandlerRemovedRows_data() {
