@@ -104,6 +104,7 @@ private slots:
     void sortAfterExchangeIsNoReversal();
     void largeGridSortsByHeaderClick();
     void sortFailingHalfWayKeepsRowMarks();
+    void addRowWithRefusedDefaultKeepsRowMarks();
     void applyEditAfterHandlerRemovedRows_data();
     void applyEditAfterHandlerRemovedRows();
     void changeEventsAndUpdateBracket();
@@ -629,6 +630,17 @@ void TestDataGrid::sortFailingHalfWayKeepsRowMarks() {
     QVERIFY(idAt(*grid, 10) != u"r10"_s);
     QCOMPARE(idAt(*grid, grid->SelectedRow()), u"r10"_s);
     CHECK_ROW_MARKS(*grid);
+}
+
+void TestDataGrid::addRowWithRefusedDefaultKeepsRowMarks() {
+    auto grid = makeGrid(3, GO::goHeader | GO::goSelectFullRow | GO::goUseDefaultValues);
+    grid->Columns()->ColumnItem(1)->SetDefaultValue(u"abc"_s);
+    QVERIFY_THROWS_EXCEPTION(EConvertError, grid->AddRow(1));
+    QCOMPARE(grid->RowCount(), 4);
+    QCOMPARE(grid->LastAddedRow(), 3);
+    CHECK_ROW_MARKS(*grid);
+    QTest::keyClick(grid.get(), Qt::Key_End);
+    QCOMPARE(grid->SelectedRow(), 3);
 }
 
 void TestDataGrid::applyEditAfterHandlerRemovedRows_data() {
