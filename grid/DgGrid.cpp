@@ -302,25 +302,36 @@ void TDataGrid::SortColumn(TDgCustomColumn* Column) {
                              ? m_cells->GetRow(m_selectionAnchor)
                              : nullptr;
     const int position = VertScrollBar()->Position();
-    m_cells->Sort(index, Column->SortType(),
-                  Column->Options().testFlag(TColumnOption::coFullResort) || m_orderDisturbed,
-                  Column->SortKind());
-    m_orderDisturbed = false;
-    // The selected row stays selected under its new number: no veto and no deselection can leave the
-    // number on another row. OnSelectCell still tells the handlers the new number.
     const int oldSelected = SelectedRow();
-    if (selected)
-        m_selectedRow = m_cells->IndexOfRow(selected);
-    if (anchor)
-        m_selectionAnchor = m_cells->IndexOfRow(anchor);
-    // The page keeps its place; then the selected row is brought into it.
-    Resync(RowAfterShown(std::max(position, 0)));
-    if (SelectedRow() >= 0)
-        ScrollToRow(SelectedRow());
-    RefreshArea(TGridArea::Cells);
+    // The selected row stays selected under its new number: no veto and no deselection can leave the
+    // number on another row.
+    const auto remap = [&] {
+        if (selected)
+            m_selectedRow = m_cells->IndexOfRow(selected);
+        if (anchor)
+            m_selectionAnchor = m_cells->IndexOfRow(anchor);
+        // The page keeps its place; then the selected row is brought into it.
+        Resync(RowAfterShown(std::max(position, 0)));
+        if (SelectedRow() >= 0)
+            ScrollToRow(SelectedRow());
+        RefreshArea(TGridArea::Cells);
+        RefreshArea(TGridArea::Indicator);
+    };
+    try {
+        m_cells->Sort(index, Column->SortType(),
+                      Column->Options().testFlag(TColumnOption::coFullResort) || m_orderDisturbed,
+                      Column->SortKind());
+    } catch (...) {
+        // A comparison that raised left the rows half sorted: the marks follow their rows before the
+        // error goes on.
+        remap();
+        throw;
+    }
+    m_orderDisturbed = false;
+    remap();
+    // OnSelectCell still tells the handlers the new number.
     if (selected && SelectedRow() != oldSelected && OnSelectCell)
         OnSelectCell(this, SelectedColumn(), SelectedRow());
-    RefreshArea(TGridArea::Indicator);
     if (OnAfterSort)
         OnAfterSort(this, index);
 }
@@ -343,9 +354,10 @@ void TDataGrid::CalculateFooters(bool VisibleOnly) {
         double sum = 0;
         double low = std::numeric_limits<double>::max();
         double high = std::numeric_limits<double>::lowest();
-        double first = 0;
         QSet<QString> texts;
-        for (int row = 0; row < rows; ++row) {
+        // The custom value is the handler's: it starts from row 0 alone, and no other row is read, so a
+        // column of any cell kind may carry it.
+        for (int row = 0; kind != TFormulaKind::fkCustom && row < rows; ++row) {
             if (VisibleOnly && !ShownAt(row))
                 continue;
             if (kind == TFormulaKind::fkDistinct) {
@@ -355,8 +367,6 @@ void TDataGrid::CalculateFooters(bool VisibleOnly) {
                 continue;
             }
             const double value = kind == TFormulaKind::fkCount ? 0 : m_cells->GetCell(col, row)->AsFloat();
-            if (counted == 0)
-                first = value;
             ++counted;
             sum += value;
             low = std::min(low, value);
@@ -383,7 +393,7 @@ void TDataGrid::CalculateFooters(bool VisibleOnly) {
             value = sum;
             break;
         case TFormulaKind::fkCustom:
-            value = first;
+            value = VisibleOnly && !ShownAt(0) ? 0 : m_cells->GetCell(col, 0)->AsFloat();
             if (OnColumnFooterValue)
                 OnColumnFooterValue(this, col, value);
             break;

@@ -240,7 +240,13 @@ bool TDgCustomGridControl::ApplyEdit() {
         const int col = m_editingColumn;
         const int row = m_editingRow;
         // A cell that no longer exists (rows deleted meanwhile) takes nothing and asks nobody.
-        if (!editor || RowCount() == 0 || !IsValidCell(col, row))
+        // Handlers may end the edit or remove rows (a row operation ends the edit): the cell is checked
+        // again after each of them, so nothing is written to a cell that is gone or is another one now.
+        const auto stillThere = [&] {
+            return m_cellEditing && m_editingColumn == col && m_editingRow == row && RowCount() > 0 &&
+                   IsValidCell(col, row);
+        };
+        if (!editor || !stillThere())
             return false;
         editor->RefreshValueText();
         QString value = editor->Text();
@@ -248,10 +254,12 @@ bool TDgCustomGridControl::ApplyEdit() {
         bool accept = true;
         if (OnEditAccept)
             OnEditAccept(this, col, row, value, accept);
-        if (!accept)
+        if (!accept || !stillThere())
             return false;
         if (OnEditText)
             OnEditText(this, col, row, value);
+        if (!stillThere())
+            return false;
         SetEditingCellText(value);
         if (OnAfterEdit)
             OnAfterEdit(this, col, row, value);

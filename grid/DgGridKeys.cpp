@@ -7,6 +7,7 @@
 #include "grid/DgEdit.h"
 
 #include <QTimer>
+#include <algorithm>
 
 using namespace platform;
 
@@ -17,8 +18,12 @@ namespace {
 bool HasRange(const TDgScrollBar* Bar) {
     return Bar->Max() - Bar->PageSize() + 1 > 0;
 }
+/// The position that shows the last full page.
+int LastPagePosition(const TDgScrollBar* Bar) {
+    return Bar->Max() - Bar->PageSize() + 1;
+}
 bool AtEnd(const TDgScrollBar* Bar) {
-    return Bar->Position() >= Bar->Max() - Bar->PageSize() + 1;
+    return Bar->Position() >= LastPagePosition(Bar);
 }
 } // namespace
 
@@ -55,7 +60,10 @@ void TDgCustomGrid::KeyDown(int& Key, TShiftState Shift) {
             SelectLastRow(Shift);
         } else {
             MoveSelection(page);
-            VertScrollBar()->MoveBy(page);
+            // The bar takes positions up to Max; past the last full page the rows would end above the
+            // page's bottom.
+            TDgScrollBar* bar = VertScrollBar();
+            bar->MoveBy(std::clamp(LastPagePosition(bar) - bar->Position(), 0, page));
         }
         break;
     }

@@ -153,23 +153,34 @@ int TDataGrid::AddRow(int Count) {
     const int first = RowCount();
     const bool noneShown = GetVisibleRowCount() == 0;
     m_cells->AddRows(Count);
-    if (Options().testFlag(TGridOption::goUseDefaultValues)) {
-        for (int row = first; row < RowCount(); ++row)
-            for (int col = 0; col < Columns()->ColumnCount(); ++col)
-                if (const QString& value = Columns()->ColumnItem(col)->DefaultValue(); !value.isEmpty())
-                    SetCellText(col, row, value);
+    const auto noteRows = [&] {
+        NoteAppendedRows(first, noneShown);
+        if (UpdateCount() == 0) {
+            if (noneShown)
+                RefreshArea(TGridArea::Cells);
+            if (GridLinesStyle() == TGridLinesStyle::lsFramed && Options().testFlag(TGridOption::goGrid) &&
+                RowCount() >= 2 && first > 0)
+                RefreshRowLine(first - 1);
+            RefreshRowLine(m_lastAddedRow);
+            RefreshRowsFrom(first, -1);
+        }
+        UpdateVertScrollBar();
+    };
+    // The defaults are written while LastAddedRow still holds the previous row, as the change handlers
+    // expect. A default that its cell kind refuses (or a handler's error) leaves the rows added: they
+    // are counted and reachable before the error goes on.
+    try {
+        if (Options().testFlag(TGridOption::goUseDefaultValues)) {
+            for (int row = first; row < RowCount(); ++row)
+                for (int col = 0; col < Columns()->ColumnCount(); ++col)
+                    if (const QString& value = Columns()->ColumnItem(col)->DefaultValue(); !value.isEmpty())
+                        SetCellText(col, row, value);
+        }
+    } catch (...) {
+        noteRows();
+        throw;
     }
-    NoteAppendedRows(first, noneShown);
-    if (UpdateCount() == 0) {
-        if (noneShown)
-            RefreshArea(TGridArea::Cells);
-        if (GridLinesStyle() == TGridLinesStyle::lsFramed && Options().testFlag(TGridOption::goGrid) &&
-            RowCount() >= 2 && first > 0)
-            RefreshRowLine(first - 1);
-        RefreshRowLine(m_lastAddedRow);
-        RefreshRowsFrom(first, -1);
-    }
-    UpdateVertScrollBar();
+    noteRows();
     return m_lastAddedRow;
 }
 

@@ -103,6 +103,10 @@ private slots:
     void sortEventsAndWithoutCanSort();
     void sortAfterExchangeIsNoReversal();
     void largeGridSortsByHeaderClick();
+    void sortFailingHalfWayKeepsRowMarks();
+    void addRowWithRefusedDefaultKeepsRowMarks();
+    void applyEditAfterHandlerRemovedRows_data();
+    void applyEditAfterHandlerRemovedRows();
     void changeEventsAndUpdateBracket();
     void expandAndCollapse();
     void childOfCollapsedRowIsHidden();
@@ -113,6 +117,7 @@ private slots:
     void checkBoxByMouseAndKey();
     void footers_data();
     void footers();
+    void customFooterReadsRowZeroOnly();
     void cellFormatingAndDisplayText();
     void customSortHintsColoursAndRanges();
     void freeWhileEditing();
@@ -604,6 +609,77 @@ void TestDataGrid::largeGridSortsByHeaderClick() {
     grid.reset();
 }
 
+void TestDataGrid::sortFailingHalfWayKeepsRowMarks() {
+    auto grid = makeGrid(40);
+    for (int r = 0; r < 40; ++r)
+        grid->Cell(1, r)->SetAsInteger(40 - r);
+    for (int r = 0; r < 40; r += 3)
+        grid->SetRowVisible(r, false);
+    grid->SetSelectedRow(10);
+    grid->VertScrollBar()->SetPosition(8);
+    TDgCustomColumn* key = grid->Columns()->ColumnItem(1);
+    key->SetSortType(TSortType::stCustom);
+    int compared = 0;
+    grid->OnCompare = [&](QObject*, TCell* a, TCell* b, int& result) {
+        if (++compared > 100)
+            throw EConvertError(u"'x' ist kein gültiger Integerwert"_s);
+        result = a->AsInteger() - b->AsInteger();
+    };
+    QVERIFY_THROWS_EXCEPTION(EConvertError, key->SetSorted(true));
+    // Rows have moved, the selected one among them.
+    QVERIFY(idAt(*grid, 10) != u"r10"_s);
+    QCOMPARE(idAt(*grid, grid->SelectedRow()), u"r10"_s);
+    CHECK_ROW_MARKS(*grid);
+}
+
+void TestDataGrid::addRowWithRefusedDefaultKeepsRowMarks() {
+    auto grid = makeGrid(3, GO::goHeader | GO::goSelectFullRow | GO::goUseDefaultValues);
+    grid->Columns()->ColumnItem(1)->SetDefaultValue(u"abc"_s);
+    QVERIFY_THROWS_EXCEPTION(EConvertError, grid->AddRow(1));
+    QCOMPARE(grid->RowCount(), 4);
+    QCOMPARE(grid->LastAddedRow(), 3);
+    CHECK_ROW_MARKS(*grid);
+    QTest::keyClick(grid.get(), Qt::Key_End);
+    QCOMPARE(grid->SelectedRow(), 3);
+}
+
+void TestDataGrid::applyEditAfterHandlerRemovedRows_data() {
+    QTest::addColumn<bool>("inAccept"); // else in OnEditText
+    QTest::addColumn<bool>("clear");    // else row 0 deleted
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList rest{u"r1"_s, u"r2"_s};
+    QTest::newRow("accept clears") << true << true << QStringList{u"accept"_s} << QStringList();
+    QTest::newRow("accept deletes") << true << false << QStringList{u"accept"_s} << rest;
+    QTest::newRow("text clears") << false << true << QStringList{u"accept"_s, u"text"_s} << QStringList();
+    QTest::newRow("text deletes") << false << false << QStringList{u"accept"_s, u"text"_s} << rest;
+}
+
+void TestDataGrid::applyEditAfterHandlerRemovedRows() {
+    QFETCH(bool, inAccept);
+    QFETCH(bool, clear);
+    auto grid = makeGrid(3);
+    grid->EditCell(0, 1, u"new"_s);
+    QVERIFY(grid->CellEditing());
+    QStringList log;
+    const auto remove = [&] { clear ? grid->ClearRows() : grid->DeleteRow(0); };
+    grid->OnEditAccept = [&](QObject*, int, int, const QString&, bool&) {
+        log << u"accept"_s;
+        if (inAccept)
+            remove();
+    };
+    grid->OnEditText = [&](QObject*, int, int, QString&) {
+        log << u"text"_s;
+        if (!inAccept)
+            remove();
+    };
+    grid->OnAfterEdit = [&](QObject*, int, int, const QString&) { log << u"after"_s; };
+    QVERIFY(!grid->ApplyEdit());
+    QTEST(log, "log");
+    QTEST(ids(*grid), "rows");
+    CHECK_ROW_MARKS(*grid);
+}
+
 void TestDataGrid::changeEventsAndUpdateBracket() {
     auto grid = makeGrid(3);
     QStringList log;
@@ -775,7 +851,9 @@ void TestDataGrid::footers_data() {
     QTest::newRow("maximum shown") << TFormulaKind::fkMaximum << true << u"10"_s;
     QTest::newRow("maximum of negatives") << TFormulaKind::fkMaximum << false << u"10"_s;
     QTest::newRow("distinct") << TFormulaKind::fkDistinct << false << u"4"_s;
-    QTest::newRow("custom") << TFormulaKind::fkCustom << true << u"-2"_s;
+    // The custom value starts from row 0 alone, and from 0 when row 0 does not count.
+    QTest::newRow("custom") << TFormulaKind::fkCustom << false << u"6"_s;
+    QTest::newRow("custom shown") << TFormulaKind::fkCustom << true << u"1"_s;
 }
 
 void TestDataGrid::footers() {
@@ -803,7 +881,16 @@ void TestDataGrid::footers() {
     QCOMPARE(key->Footer()->Caption(), caption);
     QCOMPARE(log.last(), u"calculate 1"_s);
     if (kind == TFormulaKind::fkCustom)
-        QCOMPARE(log.first(), u"value 1 -3"_s);
+        QCOMPARE(log.first(), u"value 1 %1"_s.arg(caption.toInt() - 1));
+}
+
+void TestDataGrid::customFooterReadsRowZeroOnly() {
+    auto grid = makeGrid(2);
+    grid->Cell(0, 0)->SetAsString(u"1"_s);
+    grid->Cell(0, 1)->SetAsString(u"abc"_s);
+    grid->Columns()->ColumnItem(0)->Footer()->SetFormulaKind(TFormulaKind::fkCustom);
+    grid->CalculateFooters(false);
+    QCOMPARE(grid->Columns()->ColumnItem(0)->Footer()->Caption(), u"1"_s);
 }
 
 void TestDataGrid::cellFormatingAndDisplayText() {

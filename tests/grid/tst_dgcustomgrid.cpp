@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 using namespace grid;
@@ -84,6 +85,8 @@ private slots:
     void pressOnSelectedRowsForDrag();
     void keys_data();
     void keys();
+    void pageDownScrollsNoFurtherThanTheLastFullPage_data();
+    void pageDownScrollsNoFurtherThanTheLastFullPage();
     void tabLeavesWithoutWantTabs();
     void tabWrapsToNextControl();
     void enterMoves_data();
@@ -106,6 +109,8 @@ void TestDgCustomGrid::headerClicks() {
     form.click(form.header(0));
     QCOMPARE(form.grid->take(), (QStringList{u"headerclick 0"_s, u"sort 0 desc"_s}));
     QCOMPARE(columns->ColumnItem(0)->SortKind(), TSortKind::skDescending);
+    form.click(form.header(0));
+    QCOMPARE(form.grid->take(), (QStringList{u"headerclick 0"_s, u"sort 0 asc"_s}));
     columns->ColumnItem(1)->SetSortKind(TSortKind::skDescending);
     form.click(form.header(1));
     QCOMPARE(form.grid->take(), (QStringList{u"headerclick 1"_s, u"sort 1 desc"_s}));
@@ -318,6 +323,46 @@ void TestDgCustomGrid::keys() {
     // The selected row stays in view.
     QVERIFY(cell.y() >= form.grid->TopRow());
     QVERIFY(cell.y() < form.grid->TopRow() + form.grid->GetPageRowCount(false));
+}
+
+void TestDgCustomGrid::pageDownScrollsNoFurtherThanTheLastFullPage_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QList<int>>("hidden");
+    QTest::addColumn<TPoint>("start"); // TopRow, SelectedRow
+    QTest::addColumn<TPoint>("end");
+    const QList<int> none;
+    // 100 rows, six to a page.
+    QTest::newRow("Down at the page's last row scrolls one row")
+        << Qt::Key_Down << none << TPoint(10, 15) << TPoint(11, 16);
+    QTest::newRow("a whole page") << Qt::Key_PageDown << none << TPoint(84, 89) << TPoint(90, 95);
+    QTest::newRow("short of a page") << Qt::Key_PageDown << none << TPoint(89, 94) << TPoint(94, 99);
+    QTest::newRow("rows hidden above") << Qt::Key_PageDown << QList<int>{5, 6, 7, 8, 9, 10, 11, 12, 13, 14}
+                                       << TPoint(89, 94) << TPoint(94, 99);
+    QTest::newRow("rows hidden at the end")
+        << Qt::Key_PageDown << QList<int>{97, 98, 99} << TPoint(86, 91) << TPoint(91, 96);
+}
+
+void TestDgCustomGrid::pageDownScrollsNoFurtherThanTheLastFullPage() {
+    QFETCH(Qt::Key, key);
+    QFETCH(QList<int>, hidden);
+    QFETCH(TPoint, start);
+    QFETCH(TPoint, end);
+    Form form(GO::goHeader, 100);
+    form.grid->resize(300, kHeader + 6 * kRow + 8);
+    for (const int row : hidden)
+        form.grid->hideRow(row);
+    QCOMPARE(form.grid->GetPageRowCount(false), 6);
+    TDgScrollBar* bar = form.grid->VertScrollBar();
+    const auto shownAbove = [&](int row) {
+        return row - int(std::count_if(hidden.begin(), hidden.end(), [row](int h) { return h < row; }));
+    };
+    form.grid->SetSelectedRow(start.y());
+    bar->SetPosition(shownAbove(start.x()));
+    QCOMPARE(TPoint(form.grid->TopRow(), form.grid->SelectedRow()), start);
+    QTest::keyClick(form.grid, key);
+    QCOMPARE(TPoint(form.grid->TopRow(), form.grid->SelectedRow()), end);
+    QCOMPARE(bar->Position(), shownAbove(end.x()));
+    QVERIFY(bar->Position() <= bar->Max() - bar->PageSize() + 1);
 }
 
 void TestDgCustomGrid::tabLeavesWithoutWantTabs() {
@@ -594,6 +639,7 @@ void TestDgCustomGrid::positions() {
         QCOMPARE(form.grid->RowBorderAtPos(5, bottom), row);
         QCOMPARE(form.grid->RowBorderAtPos(20, bottom), -1);
         QCOMPARE(form.grid->GetRowAtPos(0, form.grid->GetRowTop(row) + 1), row);
+        QCOMPARE(form.grid->GetRowAtPos(0, bottom), row);
     }
     QCOMPARE(form.grid->GetRowAtPos(0, 2), form.grid->TopRow());
     QCOMPARE(form.grid->GetRowAtPos(0, 190), -1);

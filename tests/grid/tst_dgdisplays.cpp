@@ -29,10 +29,12 @@ public:
     using TCanvas::TCanvas;
     QStringList texts;
     QList<unsigned> flags;
+    QList<TRect> rects;
     int DrawText(const QString& text, TRect& rect, unsigned f) override {
         if (!(f & DT_CALCRECT)) {
             texts << text;
             flags << f;
+            rects << rect;
         }
         return TCanvas::DrawText(text, rect, f);
     }
@@ -87,6 +89,7 @@ private slots:
     void bottomAlignedLinesEndAtTheBottom();
     void contentSizeMeasuresTheWholeText();
     void displaysPaintTheFormattedValue();
+    void textKeepsTwoPixelsFromTheCellEdges();
 };
 
 void TestDgDisplays::init() {
@@ -389,6 +392,24 @@ void TestDgDisplays::displaysPaintTheFormattedValue() {
     text.Display()->Paint();
     QCOMPARE(canvas.texts, (QStringList{u"<12.50 MHz"_s, u"###"_s}));
     QCOMPARE(canvas.Brush.Style, TBrushStyle::bsSolid);
+}
+
+void TestDgDisplays::textKeepsTwoPixelsFromTheCellEdges() {
+    QImage image = whiteImage(100, 16);
+    RecordingCanvas canvas(&image);
+    TDgTextColumn text;
+    TDgNumberColumn number;
+    for (TDgCustomColumn* column :
+         {static_cast<TDgCustomColumn*>(&text), static_cast<TDgCustomColumn*>(&number)}) {
+        TColumnDisplay* display = column->Display();
+        display->Canvas = &canvas;
+        display->ClientRect = TRect(10, 0, 90, 16);
+        display->AsString = u"1"_s;
+        display->Paint();
+    }
+    QCOMPARE(canvas.rects.size(), 2);
+    for (const TRect& rect : canvas.rects)
+        QCOMPARE(QPair(rect.Left, rect.Right), QPair(12, 88));
 }
 
 QTEST_MAIN(TestDgDisplays)

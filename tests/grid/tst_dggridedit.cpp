@@ -46,6 +46,7 @@ private slots:
     void keysReachTheGridOnce();
     void escClearEdit();
     void editAcceptVeto();
+    void editTextShapesTheValueWritten();
     void refusedEdits();
     void newEditTakesThePrevious();
     void handlersDeleteRows();
@@ -180,6 +181,16 @@ void TestDgGridEdit::editAcceptVeto() {
     QCOMPARE(form.grid->take(), (QStringList{u"accept refused"_s, u"exit"_s}));
     QCOMPARE(form.grid->text(2, 4), u"2,4"_s);
     QVERIFY(!form.grid->CellEditing());
+}
+
+void TestDgGridEdit::editTextShapesTheValueWritten() {
+    Form form;
+    form.grid->OnEditText = [&](QObject*, int, int, QString& Value) { Value = Value.toUpper(); };
+    form.grid->EditCell(1, 2, u"new"_s);
+    form.grid->take();
+    QVERIFY(form.grid->ApplyEdit());
+    QCOMPARE(form.grid->text(1, 2), u"NEW"_s);
+    QCOMPARE(form.grid->take(), (QStringList{u"accept 1 2 new"_s, u"afteredit 1 2 NEW"_s}));
 }
 
 void TestDgGridEdit::refusedEdits() {

@@ -239,6 +239,15 @@ void TestDgGridLayout::verticalBarFollowsRows() {
     QCOMPARE(bar->Max(), 0);
     QCOMPARE(grid->TopRow(), 0);
     QVERIFY(!bar->BarShown());
+    // Eleven rows just fit; a footer set inside the update bracket takes a row's room, and the bracket's
+    // end gives the bar its range.
+    grid->setRows(11);
+    QCOMPARE(bar->Max(), 0);
+    grid->BeginUpdate();
+    grid->SetOptions(GO::goHeader | GO::goFooter);
+    grid->EndUpdate();
+    QCOMPARE(bar->Max(), 11);
+    QCOMPARE(bar->PageSize(), 11);
 }
 
 void TestDgGridLayout::scrollingKeepsPositionInvariant_data() {

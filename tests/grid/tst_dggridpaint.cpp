@@ -109,6 +109,7 @@ private slots:
     void drawingOptions_data();
     void drawingOptions();
     void eventsPerCellInOrder();
+    void noIndicatorMarkWhileTheInputLineIsSelected();
     void onlyCellsInTheDirtyRectanglePaint();
     void captionOfAnEmptyGrid();
     void selectedSlideKeepsColourAndGetsDoubleFrame();
@@ -352,21 +353,24 @@ void TestDgGridPaint::drawingOptions() {
     bool defaultDrawing = false;
     int customs = 0;
     TRect customRect;
-    grid->OnDrawCellBackground = [&](QObject*, int col, int row, const TRect&, TCellState, bool& def) {
-        if (col == 0 && row == 0)
-            defaultDrawing = def;
+    grid->OnDrawCellBackground = [&](QObject*, int col, int row, const TRect& rect, TCellState, bool& def) {
+        if (col != 0 || row != 0)
+            return;
+        defaultDrawing = def;
+        // Without the grid's fill the handler lays the background, before anything else is drawn.
+        if (!def) {
+            grid->Canvas.Brush.Style = TBrushStyle::bsSolid;
+            grid->Canvas.Brush.Color = kWindow;
+            grid->Canvas.FillRect(rect);
+        }
     };
     grid->OnCustomDrawCell = [&](QObject*, int col, int row, const TRect& rect, TCellState) {
         if (col != 0 || row != 0)
             return;
         ++customs;
         customRect = rect;
-        // The handler paints freely inside its cell: all of it when nothing else does, the right half green.
+        // The handler paints freely inside its cell: the right half green.
         grid->Canvas.Brush.Style = TBrushStyle::bsSolid;
-        if (drawing == TDrawingOptions::doCustomOnly) {
-            grid->Canvas.Brush.Color = kWindow;
-            grid->Canvas.FillRect(rect);
-        }
         grid->Canvas.Brush.Color = clLime;
         grid->Canvas.FillRect(TRect(rect.Left + 40, rect.Top, rect.Right + 40, rect.Bottom));
     };
@@ -380,8 +384,8 @@ void TestDgGridPaint::drawingOptions() {
         // ... clipped to the cell.
         QCOMPARE(at(image, 100, 8), kWindow);
     }
-    if (filled)
-        QCOMPARE(at(image, 30, 8), clYellow);
+    // Custom only: neither the fill nor the text is the grid's.
+    QCOMPARE(at(image, 30, 8) == clYellow, filled);
 }
 
 void TestDgGridPaint::eventsPerCellInOrder() {
@@ -418,6 +422,20 @@ void TestDgGridPaint::eventsPerCellInOrder() {
                           u"hint 1,0"_s, u"custom 1,0"_s, u"color 0,1 F"_s, u"back 0,1"_s, u"hint 0,1"_s,
                           u"color 1,1 F"_s, u"back 1,1"_s, u"hint 1,1"_s, u"custom 1,1"_s}));
     QCOMPARE(posts, 1);
+}
+
+void TestDgGridPaint::noIndicatorMarkWhileTheInputLineIsSelected() {
+    auto grid = makeGrid(GO::goIndicator | GO::goInput | GO::goSelectFullRow);
+    grid->AssignSelectedCell(0, 1);
+    grid->rows[1].selected = true;
+    const auto indicator = [&](const QImage& image, int row) {
+        return image.copy(0, grid->GetRowTop(row), 12, 16);
+    };
+    QImage image = shot(*grid);
+    QVERIFY(indicator(image, 1) != indicator(image, 2));
+    grid->setInputSelected(true);
+    image = shot(*grid);
+    QCOMPARE(indicator(image, 1), indicator(image, 2));
 }
 
 void TestDgGridPaint::onlyCellsInTheDirtyRectanglePaint() {
