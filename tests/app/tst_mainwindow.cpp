@@ -2,7 +2,6 @@
 // favourite group, save-as and the backup rule.
 #include "FormDriver.h"
 
-#include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
 #include "grid/DgEdit.h"
 #include "grid/DgGrid.h"

@@ -3,7 +3,6 @@
 #include "FormDriver.h"
 
 #include "app/FavouriteMoveDialog.h"
-#include "app/GridPlaceholder.h"
 #include "app/LoadedModules.h"
 #include "app/PrintDialog.h"
 #include "app/ProviderDialog.h"
