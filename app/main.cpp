@@ -1,7 +1,7 @@
 #include "app/Dialogs.h"
-#include "app/LoadedModules.h"
 #include "app/MainWindow.h"
-#include "app/WebEngineLoader.h"
+#include "app/modules/LoadedModules.h"
+#include "app/modules/WebEngineLoader.h"
 #include "platform/Application.h"
 #include "platform/QtModals.h"
 

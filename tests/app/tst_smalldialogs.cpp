@@ -3,12 +3,12 @@
 #include "FormDriver.h"
 
 #include "app/FavouriteMoveDialog.h"
-#include "app/LoadedModules.h"
 #include "app/PrintDialog.h"
 #include "app/ProviderDialog.h"
 #include "app/RadioGroup.h"
 #include "app/SatelliteSettingsDialog.h"
 #include "app/TransponderDialog.h"
+#include "app/modules/LoadedModules.h"
 #include "image/Fields.h"
 #include "image/ImageFile.h"
 #include "platform/QtPrinter.h"

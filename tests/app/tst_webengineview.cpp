@@ -1,6 +1,6 @@
 // The web engine module as the program loads it, in a process that set up no shared OpenGL context.
 #include "app/WebBrowser.h"
-#include "app/WebEngineLoader.h"
+#include "app/modules/WebEngineLoader.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
