@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "app/GridPlaceholder.h"
 #include "app/PrintDialog.h"
 #include "app/RadioGroup.h"
 #include "grid/DgColumnParts.h"

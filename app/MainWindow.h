@@ -31,7 +31,6 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class GridPlaceholder;
 class TRadioGroup;
 
 namespace widgets {

@@ -1,5 +1,4 @@
 // The controls and menus of the main window, each at its designed place.
-#include "app/GridPlaceholder.h"
 #include "app/MainWindow.h"
 #include "app/RadioGroup.h"
 #include "app/WebBrowser.h"

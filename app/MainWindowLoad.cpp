@@ -1,5 +1,4 @@
 // Loading the image, the screen fitting, saving and the backup on close.
-#include "app/GridPlaceholder.h"
 #include "app/MainWindow.h"
 #include "app/RadioGroup.h"
 #include "grid/DgGrid.h"

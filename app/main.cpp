@@ -1,7 +1,7 @@
 #include "app/Dialogs.h"
-#include "app/LoadedModules.h"
 #include "app/MainWindow.h"
-#include "app/WebEngineLoader.h"
+#include "app/modules/LoadedModules.h"
+#include "app/modules/WebEngineLoader.h"
 #include "platform/Application.h"
 #include "platform/QtModals.h"
 #include "platform/Translation.h"
@@ -13,11 +13,11 @@ namespace {
 /// The entry point: the application, the main window and the five dialogs, then the message loop
 /// until the main window closes. No command-line argument is read.
 int ProgramMain(int& argc, char** argv) {
-    // The web view, loaded later with the browser tab, needs both before the application object
-    // exists; as root its sandbox cannot start.
+    // The web view, loaded later with the browser tab, reads this before its first page: as root its
+    // sandbox cannot start. No OpenGL is set up for the view: that would cost every start, and the view
+    // draws in software.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     platform::Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kanaleditor"));

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools
-  qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginewidgets6
+  qt6-declarative-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginewidgets6
   libgl-dev libbenchmark-dev clang libclang-rt-dev
   qt6-translations-l10n
   xvfb xauth fonts-dejavu-core fonts-liberation2

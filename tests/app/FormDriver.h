@@ -3,7 +3,6 @@
 #include "ImageFixture.h"
 #include "ScriptedModals.h"
 #include "app/Dialogs.h"
-#include "app/GridPlaceholder.h"
 #include "app/MainWindow.h"
 #include "grid/DgColumnParts.h"
 #include "grid/DgColumns.h"
@@ -71,7 +70,4 @@ inline QByteArray readAll(const QString& path) {
 inline QString columnCaption(grid::TDataGrid* grid, int column) {
     grid::TDgCustomColumn* item = grid->ColumnAt(column);
     return item ? item->Header()->Caption() : QString();
-}
-inline QString columnCaption(GridPlaceholder* grid, int column) {
-    return grid->columnCaption(column);
 }

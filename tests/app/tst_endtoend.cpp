@@ -2,7 +2,6 @@
 // and the backup on close, comparing the written files byte by byte with the loaded image.
 #include "FormDriver.h"
 
-#include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
 #include "image/Layout.h"
 #include "widgets/ProgressCyl.h"

@@ -5,10 +5,10 @@
 #include "SatelliteScenario.h"
 
 #include "ListingPages.h"
-#include "app/LoadedModules.h"
 #include "app/ProviderDialog.h"
 #include "app/RadioGroup.h"
 #include "app/TransponderDialog.h"
+#include "app/modules/LoadedModules.h"
 #include "grid/DgDisplays.h"
 #include "image/TransponderMatch.h"
 #include "platform/Colors.h"

@@ -4,7 +4,6 @@
 #include "PixelProbe.h"
 #include "SatelliteScenario.h"
 
-#include "app/GridPlaceholder.h"
 #include "app/RadioGroup.h"
 #include "grid/DgEdit.h"
 #include "grid/DgGrid.h"

@@ -1,7 +1,7 @@
 #include "FormDriver.h"
 
 #include "app/WebBrowser.h"
-#include "app/WebEngineLoader.h"
+#include "app/modules/WebEngineLoader.h"
 
 #include <QFrame>
 #include <QLabel>

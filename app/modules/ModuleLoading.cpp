@@ -1,4 +1,4 @@
-#include "app/ModuleLoading.h"
+#include "app/modules/ModuleLoading.h"
 
 #include <QDir>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "app/LoadedModules.h"
+#include "app/modules/LoadedModules.h"
 
-#include "app/ModuleLoading.h"
+#include "app/modules/ModuleLoading.h"
 
 #include "platform/Exceptions.h"
 

@@ -1,6 +1,6 @@
-#include "app/WebEngineLoader.h"
+#include "app/modules/WebEngineLoader.h"
 
-#include "app/ModuleLoading.h"
+#include "app/modules/ModuleLoading.h"
 
 #include <QtDebug>
 
