@@ -142,11 +142,9 @@ void TForm_satsettings::Edit_LOF_highExit(QLineEdit* edit) {
 QStringList TForm_satsettings::fieldErrors() const {
     QStringList errors;
     double position = 0;
-    // Any position the 16-bit tenths of a degree can hold; stored positions reach 359,5.
+    // Any position whose tenths, rounded halves to even, fit the 16-bit field; stored positions reach 359,5.
     const bool number = platform::TryStrToFloat(Edit_satposition->text(), position);
-    const double tenths = position * 10.0;
-    if (!number || !(tenths >= -1.0 && tenths <= 65536.0) || platform::Round(tenths) < 0 ||
-        platform::Round(tenths) > 0xFFFF)
+    if (!number || !(position * 10.0 >= -0.5 && position * 10.0 < 65535.5))
         errors << QStringLiteral("Satposition: bitte eine Zahl von 0 bis 6553,5 eingeben.");
     errors << lofErrors(QStringLiteral("LOF low"), Edit_LOF_low->text());
     errors << lofErrors(QStringLiteral("LOF high"), Edit_LOF_high->text());

@@ -15,12 +15,12 @@ namespace grid {
 
 namespace {
 /// The bar has positions to move between.
-bool HasRange(const TDgScrollBar* Bar) {
-    return Bar->Max() - Bar->PageSize() + 1 > 0;
-}
 /// The position that shows the last full page.
 int LastPagePosition(const TDgScrollBar* Bar) {
     return Bar->Max() - Bar->PageSize() + 1;
+}
+bool HasRange(const TDgScrollBar* Bar) {
+    return LastPagePosition(Bar) > 0;
 }
 bool AtEnd(const TDgScrollBar* Bar) {
     return Bar->Position() >= LastPagePosition(Bar);

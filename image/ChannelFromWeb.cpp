@@ -147,7 +147,7 @@ std::optional<int> AddProvider(const QString& name, SettingsImage& img) {
     const int index = img.ProviderCount;
     for (int c = 1; c <= img.ChannelCount; ++c) {
         if (img.Channels[c].ProviderIndex == index)
-            img.Channels[c].ProviderIndex = 0xFFFF;
+            img.Channels[c].ProviderIndex = kNoProvider;
     }
     ++img.ProviderCount;
     StoreName(img.Providers[img.ProviderCount].ProviderLabel, name);

@@ -19,10 +19,6 @@ using namespace layout;
 
 namespace {
 
-// What a reference to an empty satellite slot or provider block becomes at the load.
-constexpr Byte kNoSatellite = 0xFF;
-constexpr std::uint16_t kNoProvider = 0xFFFF;
-
 // Reads records at fixed file offsets of a complete image.
 class ImageReader {
 public:

@@ -11,6 +11,11 @@ using Name16 = std::array<Byte, 16>;
 /// PID value meaning "no such PID".
 constexpr std::uint16_t kNoPid = 0x7FFF;
 
+/// References beyond every satellite slot and provider block: they name no record, also after a save
+/// and a reload.
+constexpr Byte kNoSatellite = 0xFF;
+constexpr std::uint16_t kNoProvider = 0xFFFF;
+
 /// 16 opaque bytes of the header area, written back unchanged.
 struct TImageHeaderBlock {
     std::array<Byte, 16> Bytes{};
